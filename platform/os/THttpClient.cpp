@@ -1,0 +1,171 @@
+#include "os/THttpClient.h"
+
+#include <curl/curl.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+namespace os {
+
+namespace {
+
+// Body bytes that libcurl may deliver ahead of the reader before the transfer
+// is paused; keeps memory flat however slowly the caller reads.
+constexpr size_t kHighWater = 1 << 20;
+
+std::string TrimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && strncasecmp(text.data(), prefix.data(), prefix.size()) == 0;
+}
+
+}  // namespace
+
+struct THttpRequest::TTransfer {
+    CURL* Easy = nullptr;
+    CURLM* Multi = nullptr;
+    curl_slist* Headers = nullptr;
+
+    std::vector<char> Pending;  // body bytes not yet read, from PendingStart on
+    size_t PendingStart = 0;
+    size_t Wanted = 0;  // what the reader waits for; never pause below it
+    bool Paused = false;
+    bool Done = false;
+    CURLcode Result = CURLE_OK;
+
+    bool HeadersDone = false;
+    bool RedirectBlock = false;
+    std::optional<std::string> ContentLength;
+
+    size_t PendingSize() const { return Pending.size() - PendingStart; }
+
+    ~TTransfer() {
+        if (Multi && Easy) curl_multi_remove_handle(Multi, Easy);
+        if (Easy) curl_easy_cleanup(Easy);
+        if (Multi) curl_multi_cleanup(Multi);
+        curl_slist_free_all(Headers);
+    }
+
+    static size_t OnBody(char* data, size_t size, size_t count, void* self) {
+        auto* transfer = static_cast<TTransfer*>(self);
+        const size_t length = size * count;
+        if (transfer->PendingSize() >= std::max(kHighWater, transfer->Wanted)) {
+            transfer->Paused = true;
+            return CURL_WRITEFUNC_PAUSE;  // libcurl hands the same bytes again after the resume
+        }
+        if (transfer->PendingStart > 0 && transfer->PendingStart >= transfer->Pending.size() / 2) {
+            transfer->Pending.erase(transfer->Pending.begin(),
+                                    transfer->Pending.begin() + static_cast<long>(transfer->PendingStart));
+            transfer->PendingStart = 0;
+        }
+        transfer->Pending.insert(transfer->Pending.end(), data, data + length);
+        transfer->HeadersDone = true;
+        return length;
+    }
+
+    static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
+        auto* transfer = static_cast<TTransfer*>(self);
+        const std::string_view line(data, size * count);
+        if (StartsWithNoCase(line, "HTTP/")) {
+            transfer->ContentLength.reset();
+            transfer->RedirectBlock = false;
+        } else if (StartsWithNoCase(line, "Content-Length:")) {
+            transfer->ContentLength = TrimBlanks(line.substr(15));
+        } else if (StartsWithNoCase(line, "Location:")) {
+            transfer->RedirectBlock = true;
+        } else if (TrimBlanks(line).empty()) {
+            long code = 0;
+            curl_easy_getinfo(transfer->Easy, CURLINFO_RESPONSE_CODE, &code);
+            // Interim answers and redirects that libcurl follows are not the response.
+            const bool followed = code >= 300 && code < 400 && transfer->RedirectBlock;
+            if (code >= 200 && !followed) transfer->HeadersDone = true;
+        }
+        return line.size();
+    }
+
+    // One round of the transfer: lets libcurl work, waiting briefly for the
+    // socket when it has nothing to do.
+    void Pump() {
+        int running = 0;
+        curl_multi_perform(Multi, &running);
+        int left = 0;
+        while (CURLMsg* message = curl_multi_info_read(Multi, &left)) {
+            if (message->msg == CURLMSG_DONE) {
+                Done = true;
+                Result = message->data.result;
+            }
+        }
+        if (!Done && running > 0) curl_multi_poll(Multi, nullptr, 0, 1000, nullptr);
+    }
+};
+
+THttpSession::THttpSession(std::string agent) : FAgent(std::move(agent)) {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+THttpRequest::THttpRequest(std::unique_ptr<TTransfer> transfer) : FTransfer(std::move(transfer)) {}
+
+THttpRequest::~THttpRequest() = default;
+
+std::unique_ptr<THttpRequest> THttpRequest::Open(const THttpSession& session, const std::string& address,
+                                                 const std::string& extraHeaders, uint32_t /*flags*/) {
+    auto transfer = std::make_unique<TTransfer>();
+    transfer->Easy = curl_easy_init();
+    transfer->Multi = curl_multi_init();
+    if (!transfer->Easy || !transfer->Multi) return nullptr;
+    CURL* easy = transfer->Easy;
+    for (size_t start = 0; start < extraHeaders.size();) {
+        size_t end = extraHeaders.find("\r\n", start);
+        if (end == std::string::npos) end = extraHeaders.size();
+        if (end > start) transfer->Headers = curl_slist_append(transfer->Headers, extraHeaders.substr(start, end - start).c_str());
+        start = end + 2;
+    }
+    if (curl_easy_setopt(easy, CURLOPT_URL, address.c_str()) != CURLE_OK) return nullptr;
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, session.Agent().c_str());
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, transfer->Headers);
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &TTransfer::OnBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.get());
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &TTransfer::OnHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, transfer.get());
+    if (curl_multi_add_handle(transfer->Multi, easy) != CURLM_OK) return nullptr;
+
+    while (!transfer->HeadersDone && !transfer->Done) transfer->Pump();
+    if (!transfer->HeadersDone && transfer->Result != CURLE_OK) return nullptr;
+    return std::unique_ptr<THttpRequest>(new THttpRequest(std::move(transfer)));
+}
+
+bool THttpRequest::Read(void* buffer, size_t wanted, size_t& delivered) {
+    TTransfer& t = *FTransfer;
+    t.Wanted = wanted;
+    while (t.PendingSize() < wanted && !t.Done) {
+        if (t.Paused) {
+            t.Paused = false;
+            curl_easy_pause(t.Easy, CURLPAUSE_CONT);
+            if (t.Paused) continue;  // paused again at once: what is wanted is there
+        }
+        t.Pump();
+    }
+    delivered = std::min(wanted, t.PendingSize());
+    if (delivered > 0) {
+        std::memcpy(buffer, t.Pending.data() + t.PendingStart, delivered);
+        t.PendingStart += delivered;
+        return true;
+    }
+    return t.Result == CURLE_OK;
+}
+
+std::optional<std::string> THttpRequest::QueryContentLength() const { return FTransfer->ContentLength; }
+
+}  // namespace os
