@@ -36,6 +36,7 @@ struct THttpRequest::TTransfer {
 
     std::vector<char> Pending;  // body bytes not yet read, from PendingStart on
     size_t PendingStart = 0;
+    size_t Received = 0;  // header and body bytes seen, to tell a productive round
     size_t Wanted = 0;  // what the reader waits for; never pause below it
     bool Paused = false;
     bool Done = false;
@@ -67,6 +68,7 @@ struct THttpRequest::TTransfer {
             transfer->PendingStart = 0;
         }
         transfer->Pending.insert(transfer->Pending.end(), data, data + length);
+        transfer->Received += length;
         transfer->HeadersDone = true;
         return length;
     }
@@ -74,6 +76,7 @@ struct THttpRequest::TTransfer {
     static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
         auto* transfer = static_cast<TTransfer*>(self);
         const std::string_view line(data, size * count);
+        transfer->Received += line.size();
         if (StartsWithNoCase(line, "HTTP/")) {
             transfer->ContentLength.reset();
             transfer->RedirectBlock = false;
@@ -91,9 +94,12 @@ struct THttpRequest::TTransfer {
         return line.size();
     }
 
-    // One round of the transfer: lets libcurl work, waiting briefly for the
-    // socket when it has nothing to do.
+    // One round of the transfer: lets libcurl work, and waits for the socket
+    // only when that brought nothing. libcurl stops reading after a few
+    // buffers and asks to be called again at once (a timeout of 0); waiting on
+    // the socket then would sleep until the poll timeout.
     void Pump() {
+        const size_t before = Received;
         int running = 0;
         curl_multi_perform(Multi, &running);
         int left = 0;
@@ -103,7 +109,11 @@ struct THttpRequest::TTransfer {
                 Result = message->data.result;
             }
         }
-        if (!Done && running > 0) curl_multi_poll(Multi, nullptr, 0, 1000, nullptr);
+        if (Done || running == 0 || Received != before) return;
+        long timeout = -1;
+        curl_multi_timeout(Multi, &timeout);
+        if (timeout < 0 || timeout > 1000) timeout = 1000;
+        if (timeout > 0) curl_multi_poll(Multi, nullptr, 0, static_cast<int>(timeout), nullptr);
     }
 };
 
