@@ -1,4 +1,5 @@
 // Windows BMP files, read and written with our own code.
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -94,11 +95,12 @@ TBitmap ReadBmp(std::string_view data) {
     }
     TBgra palette[256] = {};
     if (bits <= 8) {
-        const size_t count = colorsUsed && colorsUsed < (1u << bits) ? colorsUsed : (1u << bits);
+        // Entries that the file leaves out before the pixels read as black.
+        size_t count = colorsUsed && colorsUsed < (1u << bits) ? colorsUsed : (1u << bits);
+        const size_t end = std::min<size_t>(pixelsAt, data.size());
+        count = std::min(count, end > paletteAt ? (end - paletteAt) / paletteEntry : 0);
         for (size_t i = 0; i < count; ++i) {
-            const size_t at = paletteAt + i * paletteEntry;
-            if (at + 3 > data.size()) Invalid("truncated palette");
-            const uint8_t* p = in.At(at);
+            const uint8_t* p = in.At(paletteAt + i * paletteEntry);
             palette[i] = {p[0], p[1], p[2], 255};
         }
     }

@@ -6,6 +6,8 @@
 #include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_MODULE_H
+#include FT_DRIVER_H
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +99,10 @@ public:
 private:
     TFontSystem() {
         if (FT_Init_FreeType(&FLibrary) != 0) FLibrary = nullptr;
+        // The classic TrueType interpreter hints across as well as up and down,
+        // as Windows does, so that stems land on whole pixels and stay crisp.
+        FT_UInt classic = TT_INTERPRETER_VERSION_35;
+        if (FLibrary) FT_Property_Set(FLibrary, "truetype", "interpreter-version", &classic);
         FConfig = FcInitLoadConfigAndFonts();
         if (FConfig && !FcConfigParseAndLoadFromMemory(FConfig, FontAliasesConf, FcTrue)) {
             FcConfigDestroy(FConfig);
@@ -181,7 +187,7 @@ const TGlyph& TFontInstance::Glyph(unsigned char ch) {
     FT_Face face = FFace->Face;
     if (!face || ch < 32) return *slot;
     const FT_UInt index = FT_Get_Char_Index(face, Cp1252ToUnicode(ch));
-    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return *slot;
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) != 0) return *slot;
     FT_GlyphSlot glyph = face->glyph;
     if (FFace->SynthItalic) FT_GlyphSlot_Oblique(glyph);
     if (FFace->SynthBold && glyph->format == FT_GLYPH_FORMAT_OUTLINE) {

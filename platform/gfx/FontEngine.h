@@ -1,8 +1,9 @@
 #pragma once
 // Fonts on FreeType, faces found through fontconfig with the program's alias
-// file. Glyphs are rendered once per font and character and kept: greyscale
-// coverage, hinted lightly (vertical only) so that stems stay crisp and the
-// advances are whole pixels. Texts are single bytes in Windows-1252.
+// file. Glyphs are rendered once per font and character and kept: fully hinted
+// by the font's own instructions (stems and advances on whole pixels, as on
+// Windows), edges greyscale anti-aliased. Texts are single bytes in
+// Windows-1252.
 //
 // For the main (painting) thread only: nothing here is locked.
 #include <array>
