@@ -18,7 +18,7 @@ public:
 
     // Created suspended; the job controller sets the fields, switches
     // free-on-terminate on, and starts it.
-    THTTPThread() : rtl::TThread(true) {}
+    THTTPThread() = default;
 
     std::string URL;
     std::string FileName;

@@ -1,5 +1,6 @@
 #include "rtl/TThread.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -11,10 +12,25 @@ namespace {
 
 const std::thread::id gMainThreadId = std::this_thread::get_id();
 
+// A download hands over every few microseconds, so both sides first spin this
+// long before they sleep: two futex round trips per hand-over would cost more
+// than the work handed over.
+constexpr auto kSpin = std::chrono::microseconds(50);
+
+template <typename Ready>
+bool SpinUntil(Ready ready) {
+    const auto until = std::chrono::steady_clock::now() + kSpin;
+    do {
+        for (int i = 0; i < 64; ++i)
+            if (ready()) return true;
+    } while (std::chrono::steady_clock::now() < until);
+    return false;
+}
+
 struct SyncRequest {
     const std::function<void()>* Method;
-    std::exception_ptr Error;
-    bool Done = false;  // guarded by SyncQueue::Lock
+    std::exception_ptr Error;  // written before Done
+    std::atomic<bool> Done{false};
 };
 
 struct SyncQueue {
@@ -24,6 +40,7 @@ struct SyncQueue {
     // moment it sees Done, so the main thread must not touch it afterwards.
     std::condition_variable Completed;
     std::deque<SyncRequest*> Requests;
+    std::atomic<size_t> Waiting{0};  // Requests.size(), readable without the lock
     std::function<void()> WakeHook;
 };
 
@@ -39,10 +56,6 @@ bool IsMainThread() { return std::this_thread::get_id() == gMainThreadId; }
 void SetWakeMainThread(std::function<void()> hook) {
     std::lock_guard<std::mutex> guard(Queue().Lock);
     Queue().WakeHook = std::move(hook);
-}
-
-TThread::TThread(bool createSuspended) {
-    if (!createSuspended) Start();
 }
 
 TThread::~TThread() {
@@ -79,24 +92,27 @@ void TThread::Synchronize(const std::function<void()>& method) {
         return;
     }
     SyncQueue& queue = Queue();
-    SyncRequest request{&method, nullptr};
+    SyncRequest request;
+    request.Method = &method;
     std::function<void()> wake;
     {
         std::lock_guard<std::mutex> guard(queue.Lock);
         queue.Requests.push_back(&request);
+        queue.Waiting = queue.Requests.size();
         wake = queue.WakeHook;
     }
     queue.Arrived.notify_one();
     if (wake) wake();
-    {
+    if (!SpinUntil([&request] { return request.Done.load(std::memory_order_acquire); })) {
         std::unique_lock<std::mutex> guard(queue.Lock);
-        queue.Completed.wait(guard, [&request] { return request.Done; });
+        queue.Completed.wait(guard, [&request] { return request.Done.load(std::memory_order_acquire); });
     }
     if (request.Error) std::rethrow_exception(request.Error);
 }
 
 bool CheckSynchronize(int timeoutMs) {
     SyncQueue& queue = Queue();
+    if (timeoutMs > 0) SpinUntil([&queue] { return queue.Waiting.load(std::memory_order_relaxed) > 0; });
     std::deque<SyncRequest*> pending;
     {
         std::unique_lock<std::mutex> guard(queue.Lock);
@@ -104,6 +120,7 @@ bool CheckSynchronize(int timeoutMs) {
             queue.Arrived.wait_for(guard, std::chrono::milliseconds(timeoutMs),
                                    [&queue] { return !queue.Requests.empty(); });
         pending.swap(queue.Requests);
+        queue.Waiting = 0;
     }
     for (SyncRequest* request : pending) {
         std::exception_ptr error;
@@ -114,7 +131,7 @@ bool CheckSynchronize(int timeoutMs) {
         }
         std::lock_guard<std::mutex> guard(queue.Lock);
         request->Error = error;
-        request->Done = true;
+        request->Done.store(true, std::memory_order_release);  // the request may be gone after this
     }
     if (!pending.empty()) queue.Completed.notify_all();
     return !pending.empty();

@@ -14,8 +14,9 @@ namespace rtl {
 
 class TThread {
 public:
-    // A suspended thread runs nothing until Start.
-    explicit TThread(bool createSuspended);
+    // Created suspended: nothing runs until Start, so that a derived class is
+    // whole before its Execute begins.
+    TThread() = default;
     virtual ~TThread();
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;

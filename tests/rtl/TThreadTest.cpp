@@ -16,7 +16,7 @@ namespace {
 class CountingThread : public TThread {
 public:
     CountingThread(std::vector<int>& seen, std::atomic<bool>& finished)
-        : TThread(true), FSeen(seen), FFinishedFlag(finished) {}
+        : FSeen(seen), FFinishedFlag(finished) {}
     ~CountingThread() override { FFinishedFlag = true; }
     std::thread::id HandOverThread;
 
@@ -37,7 +37,7 @@ private:
 
 class ThrowingThread : public TThread {
 public:
-    ThrowingThread() : TThread(true) {}
+    ThrowingThread() = default;
     bool CaughtInWorker = false;
 
 protected:

@@ -79,8 +79,10 @@ TClipLibrary::TClipLibrary(const std::string& folder) {
         if (!std::filesystem::exists(path)) {
             // Several services may share the folder and start together: each
             // encodes into a name of its own and the rename publishes a whole file.
-            const std::filesystem::path part =
-                std::filesystem::path(folder) / ("." + std::string(clip.Name) + ".flv." + std::to_string(getpid()) + ".part");
+            std::string partName = ".";  // built piece by piece: GCC 12 warns falsely on "." + string
+            partName += clip.Name;
+            partName += ".flv." + std::to_string(getpid()) + ".part";
+            const std::filesystem::path part = std::filesystem::path(folder) / partName;
             try {
                 Encode(clip, part.string());
                 std::filesystem::rename(part, path);
