@@ -1,6 +1,7 @@
 #include "retrieval/THTTPThread.h"
 
 #include <memory>
+#include <vector>
 
 #include "os/THttpClient.h"
 #include "retrieval/HttpOperations.h"
@@ -27,18 +28,29 @@ void THTTPThread::Execute() {
     {
         const os::THttpSession session(AgentString);
         const auto request = os::THttpRequest::Open(session, URL, kAcceptHeader, 0);
+        // Chunks go to the file through a buffer of a few chunks: one system
+        // call per 3 KB would cost as much as the download itself on loopback.
+        std::vector<char> unwritten;
+        unwritten.reserve(kWriteBuffer);
+        const auto writeOut = [&] {
+            const bool written = file->Write(unwritten.data(), static_cast<long long>(unwritten.size())) ==
+                                 static_cast<long long>(unwritten.size());
+            unwritten.clear();
+            if (!written) FailureText = "Cannot write file \"" + FileName + "\".";
+            return written;
+        };
         char buffer[kChunkSize];
         size_t delivered = 0;
         do {
             // A request that could not be opened reads like a failed read.
             if (!request || !request->Read(buffer, sizeof buffer, delivered)) delivered = 0;
             BytesDone += static_cast<int64_t>(delivered);
-            if (file->Write(buffer, static_cast<long long>(delivered)) != static_cast<long long>(delivered)) {
-                FailureText = "Cannot write file \"" + FileName + "\".";
-                delivered = 0;  // a full disk ends the download instead of losing chunks silently
-            }
+            unwritten.insert(unwritten.end(), buffer, buffer + delivered);
+            // A full disk ends the download instead of losing chunks silently.
+            if (unwritten.size() + kChunkSize > kWriteBuffer && !writeOut()) delivered = 0;
             Synchronize([this] { PublishCount(); });
         } while (delivered != 0 && !CancelRequested);
+        if (!unwritten.empty()) writeOut();
     }
     file.reset();
     Synchronize([this] { NotifyDone(); });

@@ -14,6 +14,7 @@ namespace retrieval {
 class THTTPThread : public rtl::TThread {
 public:
     static constexpr size_t kChunkSize = 3072;
+    static constexpr size_t kWriteBuffer = 64 * 1024;
     static constexpr char kAcceptHeader[] = "Accept: */*";
 
     // Created suspended; the job controller sets the fields, switches

@@ -3,7 +3,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <deque>
+#include <algorithm>
+#include <array>
+#include <vector>
 #include <mutex>
 
 namespace rtl {
@@ -12,19 +14,21 @@ namespace {
 
 const std::thread::id gMainThreadId = std::this_thread::get_id();
 
-// A download hands over every few microseconds, so both sides first spin this
-// long before they sleep: two futex round trips per hand-over would cost more
-// than the work handed over.
+// A download hands over every few microseconds, so both sides first wait
+// this long without sleeping: two futex round trips per hand-over would cost
+// more than the work handed over. The wait yields the processor, so that on a
+// busy machine the thread it waits for can run in its place.
 constexpr auto kSpin = std::chrono::microseconds(50);
 
 template <typename Ready>
 bool SpinUntil(Ready ready) {
     const auto until = std::chrono::steady_clock::now() + kSpin;
     do {
-        for (int i = 0; i < 64; ++i)
+        for (int i = 0; i < 32; ++i)
             if (ready()) return true;
+        std::this_thread::yield();
     } while (std::chrono::steady_clock::now() < until);
-    return false;
+    return ready();
 }
 
 struct SyncRequest {
@@ -39,7 +43,7 @@ struct SyncQueue {
     // Shared rather than per request: the worker may free its request the
     // moment it sees Done, so the main thread must not touch it afterwards.
     std::condition_variable Completed;
-    std::deque<SyncRequest*> Requests;
+    std::vector<SyncRequest*> Requests;
     std::atomic<size_t> Waiting{0};  // Requests.size(), readable without the lock
     std::function<void()> WakeHook;
 };
@@ -113,28 +117,40 @@ void TThread::Synchronize(const std::function<void()>& method) {
 bool CheckSynchronize(int timeoutMs) {
     SyncQueue& queue = Queue();
     if (timeoutMs > 0) SpinUntil([&queue] { return queue.Waiting.load(std::memory_order_relaxed) > 0; });
-    std::deque<SyncRequest*> pending;
-    {
-        std::unique_lock<std::mutex> guard(queue.Lock);
-        if (timeoutMs > 0)
-            queue.Arrived.wait_for(guard, std::chrono::milliseconds(timeoutMs),
-                                   [&queue] { return !queue.Requests.empty(); });
-        pending.swap(queue.Requests);
-        queue.Waiting = 0;
-    }
-    for (SyncRequest* request : pending) {
-        std::exception_ptr error;
-        try {
-            (*request->Method)();
-        } catch (...) {
-            error = std::current_exception();
+    bool ranAny = false;
+    // Taken a few at a time into a fixed array: a hand-over must not cost an
+    // allocation, and a hand-over may itself run a loop that calls us again.
+    std::array<SyncRequest*, 8> pending;
+    size_t count = 0;
+    do {
+        {
+            std::unique_lock<std::mutex> guard(queue.Lock);
+            if (timeoutMs > 0 && !ranAny)
+                queue.Arrived.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                                       [&queue] { return !queue.Requests.empty(); });
+            count = std::min(pending.size(), queue.Requests.size());
+            std::copy_n(queue.Requests.begin(), count, pending.begin());
+            queue.Requests.erase(queue.Requests.begin(), queue.Requests.begin() + static_cast<long>(count));
+            queue.Waiting = queue.Requests.size();
         }
-        std::lock_guard<std::mutex> guard(queue.Lock);
-        request->Error = error;
-        request->Done.store(true, std::memory_order_release);  // the request may be gone after this
-    }
-    if (!pending.empty()) queue.Completed.notify_all();
-    return !pending.empty();
+        for (size_t i = 0; i < count; ++i) {
+            SyncRequest* request = pending[i];
+            std::exception_ptr error;
+            try {
+                (*request->Method)();
+            } catch (...) {
+                error = std::current_exception();
+            }
+            std::lock_guard<std::mutex> guard(queue.Lock);
+            request->Error = error;
+            request->Done.store(true, std::memory_order_release);  // the request may be gone after this
+        }
+        if (count > 0) {
+            queue.Completed.notify_all();
+            ranAny = true;
+        }
+    } while (count == pending.size());
+    return ranAny;
 }
 
 }  // namespace rtl
