@@ -1,0 +1,23 @@
+#pragma once
+// Where the program keeps things: its own folder (the folder of the running
+// executable), the per-user working folder, and the user's desktop folder.
+// Every folder comes with a trailing delimiter.
+#include <string>
+
+namespace os {
+
+// The folder of the running executable.
+std::string ProgramFolder();
+
+// $XDG_CACHE_HOME/kestrune_temp_folder/ (default ~/.cache/...). Per user: a
+// folder shared by all users would let one plant files into another's job.
+std::string WorkingFolder();
+// Creates the working folder (and its parents) readable by the user alone;
+// false when it cannot be had.
+bool CreateWorkingFolder();
+
+// The XDG desktop folder (user-dirs.dirs, else ~/Desktop); empty when it does
+// not exist.
+std::string DesktopFolder();
+
+}  // namespace os
