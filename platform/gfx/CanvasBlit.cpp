@@ -18,45 +18,66 @@ std::vector<int> NearestMap(int sourceStart, int sourceLength, int destLength) {
     return map;
 }
 
-// The destination indexes [first, last) whose source lies in [0, limit).
-std::pair<int, int> InsideRange(const std::vector<int>& map, int limit) {
-    const auto first = std::find_if(map.begin(), map.end(), [](int s) { return s >= 0; });
-    const auto last = std::find_if(first, map.end(), [limit](int s) { return s >= limit; });
-    return {int(first - map.begin()), int(last - map.begin())};
-}
-
-struct TMapping {
-    const std::vector<int>& Xs;  // source x for each destination x from DestLeft
-    const std::vector<int>& Ys;
-    int DestLeft, DestTop;
-    bool IdentityX;  // consecutive source columns
+// How destination pixels along one axis find their source pixel: through a
+// map for stretching (indexed from DestStart), else by a plain shift.
+struct TAxis {
+    const int* Map;
+    int Shift;
+    int DestStart;
+    int Source(int dest) const { return Map ? Map[dest - DestStart] : dest + Shift; }
 };
 
+// The destination indexes [first, last) from DestStart whose source lies in [0, limit).
+std::pair<int, int> InsideRange(const TAxis& axis, int length, int limit) {
+    if (!axis.Map) {
+        const int start = axis.DestStart + axis.Shift;
+        return {std::clamp(-start, 0, length), std::clamp(limit - start, 0, length)};
+    }
+    const int* end = axis.Map + length;
+    const int* first = std::find_if(axis.Map, end, [](int s) { return s >= 0; });
+    const int* last = std::find_if(first, end, [limit](int s) { return s >= limit; });
+    return {int(first - axis.Map), int(last - axis.Map)};
+}
+
 template <TPixelFormat S, TPixelFormat D, bool Keyed>
-void CopyNearest(const TBitmap& src, TBitmap& dst, const TRect& r, const TMapping& m, TBgra key) {
+void CopyNearest(const TBitmap& src, TBitmap& dst, const TRect& r, const TAxis& ax, const TAxis& ay, TBgra key) {
     constexpr int SS = TPixel<S>::Size, DS = TPixel<D>::Size;
+    auto put = [key](uint8_t* d, const uint8_t* s) {
+        if constexpr (Keyed) {
+            const TBgra c = TPixel<S>::Load(s);
+            if (c.B == key.B && c.G == key.G && c.R == key.R) return;
+        }
+        if constexpr (S == D) std::memcpy(d, s, SS);
+        else TPixel<D>::Store(d, TPixel<S>::Load(s));
+    };
+    if (S == D && !Keyed && !ax.Map && !ay.Map && size_t(r.Width()) * DS == size_t(dst.Stride()) &&
+        src.Stride() == dst.Stride()) {
+        // Whole rows of equal bitmaps lie back to back: one copy for all.
+        std::memcpy(dst.ScanLine(r.Top), src.ScanLine(r.Top + ay.Shift), size_t(r.Height()) * dst.Stride());
+        return;
+    }
     for (int y = r.Top; y < r.Bottom; ++y) {
         uint8_t* d = dst.ScanLine(y) + r.Left * DS;
-        const int sy = m.Ys[size_t(y - m.DestTop)];
+        const int sy = ay.Source(y);
         // Enlarging repeats rows: copy the row just made.
-        if (!Keyed && y > r.Top && sy == m.Ys[size_t(y - 1 - m.DestTop)]) {
+        if (!Keyed && ay.Map && y > r.Top && sy == ay.Source(y - 1)) {
             std::memcpy(d, dst.ScanLine(y - 1) + r.Left * DS, size_t(r.Width()) * DS);
             continue;
         }
         const uint8_t* srow = src.ScanLine(sy);
-        const int* xs = m.Xs.data() + (r.Left - m.DestLeft);
-        if (S == D && !Keyed && m.IdentityX) {
-            std::memcpy(d, srow + xs[0] * SS, size_t(r.Width()) * DS);
-            continue;
-        }
-        for (int i = 0; i < r.Width(); ++i, d += DS) {
-            const uint8_t* s = srow + xs[i] * SS;
-            if constexpr (Keyed) {
-                const TBgra c = TPixel<S>::Load(s);
-                if (c.B == key.B && c.G == key.G && c.R == key.R) continue;
-            }
-            if constexpr (S == D) std::memcpy(d, s, SS);
-            else TPixel<D>::Store(d, TPixel<S>::Load(s));
+        if (ax.Map && S == pf32bit && D == pf32bit && !Keyed) {
+            const int* xs = ax.Map + (r.Left - ax.DestStart);
+            const auto* s32 = reinterpret_cast<const uint32_t*>(srow);
+            auto* d32 = reinterpret_cast<uint32_t*>(d);
+            for (int i = 0; i < r.Width(); ++i) d32[i] = s32[xs[i]];
+        } else if (ax.Map) {
+            const int* xs = ax.Map + (r.Left - ax.DestStart);
+            for (int i = 0; i < r.Width(); ++i, d += DS) put(d, srow + xs[i] * SS);
+        } else if (S == D && !Keyed) {
+            std::memcpy(d, srow + (r.Left + ax.Shift) * SS, size_t(r.Width()) * DS);
+        } else {
+            const uint8_t* s = srow + (r.Left + ax.Shift) * SS;
+            for (int i = 0; i < r.Width(); ++i, d += DS, s += SS) put(d, s);
         }
     }
 }
@@ -140,34 +161,31 @@ bool TCanvas::Blit(const TBitmap& source, TRect s, TRect d, int mode, std::optio
         own.Assign(source);
         src = &own;
     }
-    const std::vector<int> xs = NearestMap(s.Left, s.Width(), d.Width());
-    const std::vector<int> ys = NearestMap(s.Top, s.Height(), d.Height());
-    const auto [x0, x1] = InsideRange(xs, src->Width());
-    const auto [y0, y1] = InsideRange(ys, src->Height());
-    if (x0 >= x1 || y0 >= y1) return true;
-    const TRect inside{d.Left + x0, d.Top + y0, d.Left + x1, d.Top + y1};
+    std::vector<int> xs, ys;
+    TAxis ax{nullptr, s.Left - d.Left, d.Left}, ay{nullptr, s.Top - d.Top, d.Top};
+    if (s.Width() != d.Width()) xs = NearestMap(s.Left, s.Width(), d.Width()), ax.Map = xs.data();
+    if (s.Height() != d.Height()) ys = NearestMap(s.Top, s.Height(), d.Height()), ay.Map = ys.data();
+    const std::pair<int, int> columns = InsideRange(ax, d.Width(), src->Width());
+    const std::pair<int, int> rows = InsideRange(ay, d.Height(), src->Height());
+    if (columns.first >= columns.second || rows.first >= rows.second) return true;
+    const TRect inside{d.Left + columns.first, d.Top + rows.first, d.Left + columns.second, d.Top + rows.second};
 
     TBitmap halftoned;
-    std::vector<int> identityX, identityY;
-    const bool stretched = s.Width() != d.Width() || s.Height() != d.Height();
-    if (mode == HALFTONE && stretched && !key) {
+    if (mode == HALFTONE && (ax.Map || ay.Map) && !key) {
         halftoned.SetSize(inside.Width(), inside.Height());
         WithFormat(src->PixelFormat(), [&]<TPixelFormat S>() {
-            Halftone<S>(*src, s, d.Width(), d.Height(), TRect{x0, y0, x1, y1}, halftoned);
+            Halftone<S>(*src, s, d.Width(), d.Height(), OffsetRect(inside, -d.Left, -d.Top), halftoned);
         });
         src = &halftoned;
-        for (int i = 0; i < inside.Width(); ++i) identityX.push_back(i);
-        for (int j = 0; j < inside.Height(); ++j) identityY.push_back(j);
+        ax = {nullptr, -inside.Left, inside.Left};
+        ay = {nullptr, -inside.Top, inside.Top};
     }
-    const bool viaHalftone = src == &halftoned;
-    const TMapping m{viaHalftone ? identityX : xs, viaHalftone ? identityY : ys, viaHalftone ? inside.Left : d.Left,
-                     viaHalftone ? inside.Top : d.Top, viaHalftone || s.Width() == d.Width()};
     const TBgra k = key ? ColorToBgra(*key) : TBgra{};
     ForEachClipRect(inside, [&](const TRect& r) {
         WithFormat(src->PixelFormat(), [&]<TPixelFormat S>() {
             WithFormat(FBitmap->PixelFormat(), [&]<TPixelFormat D>() {
-                if (key) CopyNearest<S, D, true>(*src, *FBitmap, r, m, k);
-                else CopyNearest<S, D, false>(*src, *FBitmap, r, m, k);
+                if (key) CopyNearest<S, D, true>(*src, *FBitmap, r, ax, ay, k);
+                else CopyNearest<S, D, false>(*src, *FBitmap, r, ax, ay, k);
             });
         });
     });

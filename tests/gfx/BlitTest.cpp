@@ -16,6 +16,17 @@ TEST(BlockCopy, CopiesAllFourBytesBetween32BitBitmaps) {
     EXPECT_FALSE(dst.Canvas().BitBlt(0, 0, 0, 3, src.Canvas(), 0, 0));
 }
 
+TEST(BlockCopy, WholeRowsOfEqualBitmapsCopyInOneGoWithinTheClip) {
+    TBitmap src = Numbered(3, 4), dst(3, 4);
+    const TRegion clip = TRegion::FromRects({{0, 0, 3, 2}, {0, 3, 3, 4}});
+    dst.Canvas().SelectClipRgn(&clip);
+    dst.Canvas().BitBlt(0, 1, 3, 3, src.Canvas(), 0, 0);
+    EXPECT_EQ(Px(dst, 0, 0), 0u);
+    EXPECT_EQ(Px(dst, 2, 1), 0xC8070002u);
+    EXPECT_EQ(Px(dst, 1, 2), 0u);
+    EXPECT_EQ(Px(dst, 1, 3), 0xC8070201u);
+}
+
 TEST(BlockCopy, FromFormatsWithoutAlphaWritesOpaquePixels) {
     TBitmap src(2, 1, pf24bit), dst(2, 1);
     src.ScanLine(0)[0] = 1, src.ScanLine(0)[1] = 2, src.ScanLine(0)[2] = 3;
