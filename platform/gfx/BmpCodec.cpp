@@ -128,6 +128,7 @@ TBitmap ReadBmp(std::string_view data) {
 }
 
 std::string WriteBmp(const TBitmap& bitmap) {
+    if (bitmap.Empty()) throw EInvalidGraphic("An empty bitmap cannot be written as BMP");
     const int bits = bitmap.BytesPerPixel() * 8;
     const uint32_t rowSize = uint32_t((bitmap.Width() * bits + 31) / 32 * 4);
     const uint32_t paletteSize = bits == 8 ? 256 * 4 : 0;

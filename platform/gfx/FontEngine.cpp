@@ -103,11 +103,10 @@ private:
         // as Windows does, so that stems land on whole pixels and stay crisp.
         FT_UInt classic = TT_INTERPRETER_VERSION_35;
         if (FLibrary) FT_Property_Set(FLibrary, "truetype", "interpreter-version", &classic);
+        // The system's configuration finds the installed fonts; our aliases,
+        // loaded last, decide which of them the windows' face names get.
         FConfig = FcInitLoadConfigAndFonts();
-        if (FConfig && !FcConfigParseAndLoadFromMemory(FConfig, FontAliasesConf, FcTrue)) {
-            FcConfigDestroy(FConfig);
-            FConfig = nullptr;
-        }
+        if (FConfig) FcConfigParseAndLoadFromMemory(FConfig, FontAliasesConf, FcTrue);
     }
     ~TFontSystem() {
         FInstances.clear();

@@ -15,7 +15,8 @@
 namespace gfx {
 
 TBitmap ReadBmp(std::string_view data);
-// A bottom-up BMP of the bitmap's format (pf8bit with a grey palette).
+// A bottom-up BMP of the bitmap's format (pf8bit with a grey palette). Writers
+// refuse an empty bitmap with EInvalidGraphic.
 std::string WriteBmp(const TBitmap& bitmap);
 
 TBitmap ReadPng(std::string_view data);

@@ -135,6 +135,7 @@ TEST(BmpRoundTrip, EveryFormatComesBackUnchanged) {
     grey.ScanLine(1)[2] = 77;
     back = ReadBmp(WriteBmp(grey));
     EXPECT_EQ(Bgr(back, 2, 1), 0x4D4D4Du);
+    EXPECT_THROW(WriteBmp(TBitmap()), EInvalidGraphic);
 }
 
 TEST(PngRoundTrip, KeepsAlphaAndColourExactly) {
