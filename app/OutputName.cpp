@@ -1,0 +1,14 @@
+#include "app/OutputName.h"
+
+namespace app {
+
+std::string UniqueVideoTitle(const std::string& outputFolder, const std::string& title,
+                             const std::function<bool(const std::string&)>& fileExists) {
+    if (!fileExists(outputFolder + title + ".AVI")) return title;
+    for (unsigned long n = 1;; ++n) {
+        const std::string candidate = "[" + std::to_string(n) + "]" + title;
+        if (!fileExists(outputFolder + candidate + ".AVI")) return candidate;
+    }
+}
+
+}  // namespace app
