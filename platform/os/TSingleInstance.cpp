@@ -24,7 +24,9 @@ TSingleInstance::TSingleInstance(const std::string& name) {
     const std::string folder = LockFolder();
     // Without a runtime folder the shared temp folder serves, with the user in
     // the name so that users do not lock each other out.
-    Path = folder + name + (folder == "/tmp/" ? "." + std::to_string(::getuid()) : "") + ".lock";
+    Path = folder + name;
+    if (folder == "/tmp/") Path += '.' + std::to_string(::getuid());
+    Path += ".lock";
     Handle = ::open(Path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (Handle >= 0 && ::flock(Handle, LOCK_EX | LOCK_NB) != 0) Release();
 }
