@@ -1,0 +1,73 @@
+#pragma once
+// What lies behind a painted rectangle, and the record by which a control asks
+// its parent for it. Painters merge see-through pixels and transparent looks
+// with the parent's picture when there is one, else with its plain colour.
+#include <cstdint>
+#include <functional>
+
+#include "gfx/Geometry.h"
+#include "gfx/TBitmap.h"
+#include "gfx/TCanvas.h"
+#include "skinpaint/sPaintConst.h"
+
+namespace skinpaint {
+
+struct ParentBackground {
+    // The parent's own cache bitmap, or null.
+    const gfx::TBitmap* Bitmap = nullptr;
+    // Where the painted bitmap's origin lies inside Bitmap.
+    int X = 0;
+    int Y = 0;
+    // The parent's plain colour when no bitmap is available; KEY_COLOR when
+    // nothing is known.
+    TColor FillColor = KEY_COLOR;
+    // Bitmap is valid and holds the parent's current picture.
+    bool Ready = false;
+};
+
+// Nothing to merge with.
+inline constexpr ParentBackground EmptyBackground{};
+
+inline ParentBackground BackgroundFromBitmap(const gfx::TBitmap& bitmap, int x, int y) {
+    return {&bitmap, x, y, KEY_COLOR, true};
+}
+
+// The same background seen from a rectangle that lies at `offset` inside the
+// painted bitmap.
+inline ParentBackground MovedBy(ParentBackground background, gfx::TPoint offset) {
+    background.X += offset.X;
+    background.Y += offset.Y;
+    return background;
+}
+
+// The request a control sends its parent (command 34 of the skin command
+// message); the parent fills in what it knows.
+struct BackgroundRequest {
+    enum : uint8_t { Unanswered = 0, ColorKnown = 1, BitmapKnown = 2 };
+    const gfx::TBitmap* Bitmap = nullptr;
+    TColor Color = KEY_COLOR;
+    // The parent's client origin inside Bitmap.
+    int X = 0;
+    int Y = 0;
+    // The area of interest, in parent coordinates.
+    gfx::TRect ClipRect;
+    uint8_t Kind = Unanswered;
+    // Paint the parent into DC when it does not answer.
+    uint8_t PaintNow = 0;
+    gfx::TCanvas* DC = nullptr;
+};
+
+// Whoever can ask the parent: the binding of the asking control sends the
+// request on and returns with it answered.
+using TBackgroundAsker = std::function<void(BackgroundRequest&)>;
+
+// Lays what lies behind `area` of bitmap into it: the background bitmap's
+// pixels at the matching place (X, Y added) when Ready, else its FillColor.
+// A background that is the bitmap itself already lies there.
+void LayBackground(gfx::TBitmap& bitmap, const gfx::TRect& area, const ParentBackground& background);
+
+// An answered request as a background: a bitmap answer is Ready with
+// KEY_COLOR as its colour; any other answer carries the colour as RGB.
+ParentBackground BackgroundFromRequest(const BackgroundRequest& request);
+
+}  // namespace skinpaint

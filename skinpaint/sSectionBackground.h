@@ -1,0 +1,30 @@
+#pragma once
+// A section's background in a state: its colour, its share of a texture and of
+// a gradient, and its transparency over what lies behind.
+#include <string_view>
+
+#include "gfx/Geometry.h"
+#include "gfx/TBitmap.h"
+#include "skin/sSkinTables.h"
+#include "skinpaint/sControlSkinInfo.h"
+#include "skinpaint/sParentBackground.h"
+
+namespace skinpaint {
+
+// Paints the background of section `sectionIndex` (named sectionName) into
+// rect of bitmap in `state` (limited to the section's States - 1). offset is
+// the rectangle's position inside the control whose background is given.
+// customColor (KEY_COLOR for none) replaces the section's look with an opaque
+// plain colour. texture and hotTexture (-1 for none) replace the section's
+// PATTERN and HOTPATTERN textures. Nothing without a manager or with an
+// invalid section.
+void PaintSectionBackground(int sectionIndex, std::string_view sectionName, const ParentBackground& background,
+                            TColor customColor, int hotTexture, int texture, const skin::TsSkinTables* manager,
+                            gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect, int state);
+
+// The same for a control: its section, textures and manager, and its own
+// colour when CustomColor is set.
+void PaintControlBackground(const TsControlSkinInfo& control, const ParentBackground& background, int state,
+                            gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect);
+
+}  // namespace skinpaint
