@@ -47,15 +47,18 @@ void ReadFixedRect(std::string_view value, TsMaskData& entry) {
                         FixedField(value, 17, 4)};
 }
 
-// The '^' rules after reading: the stretch bit of old skins, then margins
-// from UniformMargin or the rectangle when none are given.
-bool FinishFrame(TsMaskData& entry, double version) {
-    if (version < 7.4 && entry.MaskKind > 0 && entry.StateCount > 0) {
-        const bool onePixelCentre =
-            entry.SourceRect.Width() / entry.StateCount - entry.MarginLeft - entry.MarginRight == 1 &&
-            entry.SourceRect.Height() / (entry.MaskKind + 1) - entry.MarginTop - entry.MarginBottom == 1;
-        entry.DrawFlags = static_cast<int16_t>(onePixelCentre ? entry.DrawFlags | 1 : entry.DrawFlags & ~1);
-    }
+// Skins before 7.4 stretch a masked frame exactly when its centre is one pixel.
+void DecideOldStretch(TsMaskData& entry, double version) {
+    if (version >= 7.4 || entry.MaskKind <= 0 || entry.StateCount <= 0) return;
+    const bool onePixelCentre =
+        entry.SourceRect.Width() / entry.StateCount - entry.MarginLeft - entry.MarginRight == 1 &&
+        entry.SourceRect.Height() / (entry.MaskKind + 1) - entry.MarginTop - entry.MarginBottom == 1;
+    entry.DrawFlags = static_cast<int16_t>(onePixelCentre ? entry.DrawFlags | 1 : entry.DrawFlags & ~1);
+}
+
+// A frame without margins takes UniformMargin all round, or else a third of
+// its frame; false when it has no frames to divide.
+bool DeriveMargins(TsMaskData& entry) {
     if (entry.MarginLeft + entry.MarginTop + entry.MarginRight + entry.MarginBottom != 0) return true;
     if (entry.UniformMargin != 0) {
         entry.MarginLeft = entry.MarginTop = entry.MarginRight = entry.MarginBottom = entry.UniformMargin;
@@ -113,7 +116,8 @@ TsImageReference Border(std::string_view value, double version) {
     entry.DrawFlags = ToInt16(FixedField(value, 46, 1));
     entry.UniformMargin = ToInt16(FixedField(value, 48, 1));
     entry.ImageKind = ikBorderFrame;
-    if (!FinishFrame(entry, version)) reference.Form = rfNone;
+    DecideOldStretch(entry, version);
+    if (!DeriveMargins(entry)) reference.Form = rfNone;
     return reference;
 }
 
@@ -138,7 +142,7 @@ TsImageReference PlainBitmap(std::string_view value) {
     return reference;
 }
 
-TsImageReference Rectangle(std::string_view value, double version) {
+TsImageReference Rectangle(std::string_view value) {
     TsImageReference reference;
     reference.Form = rfRectangle;
     TsMaskData& entry = reference.Entry;
@@ -155,7 +159,7 @@ TsImageReference Rectangle(std::string_view value, double version) {
     entry.MaskKind = ToInt16(std::max(lenient(kind, 1), 0));
     entry.UniformMargin = ToInt16(kind.size() > 2 ? std::max(rtl::StrToInt(kind[2]), 0) : 0);
     entry.DrawFlags = ToInt16(kind.size() > 3 ? rtl::StrToInt(kind[3]) : 1);
-    if (!FinishFrame(entry, version)) reference.Form = rfNone;
+    if (!DeriveMargins(entry)) reference.Form = rfNone;
     return reference;
 }
 
@@ -186,7 +190,7 @@ TsImageReference ParseImageReference(std::string_view value, double version) {
         if (UpperCase(value).find(".BMP") != std::string::npos) return PlainBitmap(value);
         return {};
     }
-    return value == "#" ? TsImageReference{} : Rectangle(value, version);
+    return value == "#" ? TsImageReference{} : Rectangle(value);
 }
 
 }  // namespace skin

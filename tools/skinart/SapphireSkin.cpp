@@ -164,6 +164,14 @@ private:
         return FrameReference(FPieces.at(name), margin, margin, margin, margin, drawFlags);
     }
 
+    // The glossy hot look of everything that can be pressed.
+    void HotLook(unsigned font) {
+        FOptions.Colour("HOTCOLOR", 0xE1EDFC);
+        FOptions.Key("HOTGRADIENTPERCENT", 100);
+        FOptions.Gradient("HOTGRADIENTDATA", {HotTop, HotBottom});
+        FOptions.Colour("HOTFONTCOLOR", font);
+    }
+
     // The colours and glossy gradients of a push button, normal and hot.
     void ButtonLook(unsigned font) {
         FOptions.Key("STATES", 3);
@@ -171,10 +179,7 @@ private:
         FOptions.Key("GRADIENTPERCENT", 100);
         FOptions.Gradient("GRADIENTDATA", {ButtonTop, ButtonBottom});
         FOptions.Colour("FONTCOLOR", font);
-        FOptions.Colour("HOTCOLOR", 0xE1EDFC);
-        FOptions.Key("HOTGRADIENTPERCENT", 100);
-        FOptions.Gradient("HOTGRADIENTDATA", {HotTop, HotBottom});
-        FOptions.Colour("HOTFONTCOLOR", font);
+        HotLook(font);
     }
 
     // A button that shows its look only while hot or pressed.
@@ -184,10 +189,7 @@ private:
         FOptions.Colour("COLOR", Pale);
         FOptions.Key("TRANSPARENCY", 100);
         FOptions.Colour("FONTCOLOR", Navy);
-        FOptions.Colour("HOTCOLOR", 0xE1EDFC);
-        FOptions.Key("HOTGRADIENTPERCENT", 100);
-        FOptions.Gradient("HOTGRADIENTDATA", {HotTop, HotBottom});
-        FOptions.Colour("HOTFONTCOLOR", Navy);
+        HotLook(Navy);
         FOptions.Key("FADINGENABLED", 1);
     }
 
@@ -441,10 +443,7 @@ private:
         o.Colour("COLOR", 0xE6F0FC);
         o.Key("IMAGEPERCENT", 100);
         o.Colour("FONTCOLOR", Navy);
-        o.Colour("HOTCOLOR", 0xE1EDFC);
-        o.Key("HOTGRADIENTPERCENT", 100);
-        o.Gradient("HOTGRADIENTDATA", {HotTop, HotBottom});
-        o.Colour("HOTFONTCOLOR", Navy);
+        HotLook(Navy);
         o.Key("GLOW", 1);
         o.Key("GLOWMARGIN", 12);
         o.Key("GLOW0", "!GLOWH.PNG!1!0!3!0024!0024!0024!0024!1");
