@@ -12,22 +12,25 @@ namespace skinpaint {
 namespace {
 
 // Colour i of n + 1 from c1 (i = 0) to c2 (i = n), per channel in equal steps,
-// rounded to the nearest integer.
+// rounded to the nearest integer; c1 for a band of one line.
 gfx::TBgra Interpolated(int c1, int c2, int i, int n) {
     auto channel = [&](int shift) {
         const int a = c1 >> shift & 0xFF, b = c2 >> shift & 0xFF;
-        return uint8_t(RoundDiv(int64_t(a) * n + int64_t(b - a) * i, n));
+        return uint8_t(n == 0 ? a : RoundDiv(int64_t(a) * n + int64_t(b - a) * i, n));
     };
     return {channel(16), channel(8), channel(0), 255};
 }
 
 // Calls paint(first, last, step) for each step's band along an axis, the end
-// of each computed by `end`, the next starting where the last one ended.
+// of each computed by `end`, the next starting where the last one ended. A
+// band must end after its start, except the last one, which also paints a
+// rectangle only one line long.
 template <typename End, typename Paint>
 void ForEachBand(const skin::TsGradArray& steps, int start, int last, End&& end, Paint&& paint) {
     for (size_t k = 0; k < steps.size(); ++k) {
-        const int stop = k + 1 == steps.size() ? last : std::min(end(start, steps[k].Percent), last);
-        if (stop > start) paint(start, stop, steps[k]);
+        const bool final = k + 1 == steps.size();
+        const int stop = final ? last : std::min(end(start, steps[k].Percent), last);
+        if (stop > start || (final && stop == start)) paint(start, stop, steps[k]);
         start = stop;
     }
 }

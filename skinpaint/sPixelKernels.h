@@ -30,13 +30,13 @@ inline void AlphaOverRun(uint8_t* d, const uint8_t* s, size_t n, int weight) {
 
 // One pixel through a mask pixel m: each colour channel becomes
 // ((d - p) * k + p * 256) >> 8 with k = min(m's matching channel + lift, 255)
-// (0 takes the picture, 255 keeps d; a lift weakens the picture), and the
-// alpha grows by (255 - m's red) * (255 - alpha) / 255, as much as the picture
-// covers.
+// (0 takes the picture, 255 keeps d exactly; a lift weakens the picture), and
+// the alpha grows by (255 - m's red) * (255 - alpha) / 255, as much as the
+// picture covers.
 inline void MaskBlendPixel(uint8_t* d, const uint8_t* p, const uint8_t* m, int lift = 0) {
     for (int c = 0; c < 3; ++c) {
-        const int k = m[c] + lift > 255 ? 255 : m[c] + lift;
-        d[c] = ClampByte(((d[c] - p[c]) * k + p[c] * 256) >> 8);
+        const int k = m[c] + lift;
+        if (k < 255) d[c] = ClampByte(((d[c] - p[c]) * k + p[c] * 256) >> 8);
     }
     d[3] = uint8_t(d[3] + Div255((255 - m[2]) * (255 - d[3])));
 }

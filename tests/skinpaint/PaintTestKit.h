@@ -1,0 +1,38 @@
+#pragma once
+// Pictures and skin tables built by the painting tests, and pixel reading.
+#include <cstdint>
+#include <string>
+
+#include "gfx/TBitmap.h"
+#include "skin/sSkinTables.h"
+
+namespace painttest {
+
+// Pixels as 0xAARRGGBB words.
+constexpr uint32_t Opaque(uint32_t rgb) { return 0xFF000000u | rgb; }
+constexpr uint32_t Key = 0x00FF00FF;
+
+gfx::TBitmap Filled(int width, int height, uint32_t pixel);
+uint32_t Px(const gfx::TBitmap& bitmap, int x, int y);
+void SetPx(gfx::TBitmap& bitmap, int x, int y, uint32_t pixel);
+// Pseudo-random pixels, the same for the same seed.
+gfx::TBitmap Noise(int width, int height, uint32_t seed);
+// Whether every pixel of rect holds pixel.
+bool AllEqual(const gfx::TBitmap& bitmap, const gfx::TRect& rect, uint32_t pixel);
+
+// Tables with a master image, to which tests add entries and sections.
+class TTestSkin {
+public:
+    explicit TTestSkin(gfx::TBitmap master);
+    skin::TsSkinTables Tables;
+
+    // An entry cutting `source` from the master image; returns its index.
+    int AddEntry(const gfx::TRect& source, int stateCount, int maskKind, int margins, int drawFlags,
+                 skin::TacImageKind kind = skin::ikBorderFrame);
+    skin::TsMaskData& Entry(int index) { return Tables.Masks[size_t(index)]; }
+    // A plain opaque section of one colour; returns its index.
+    int AddSection(const std::string& name, gfx::TColor color, int states = 1);
+    skin::TsGeneralData& Section(int index) { return Tables.Sections[size_t(index)]; }
+};
+
+}  // namespace painttest
