@@ -15,6 +15,8 @@ namespace {
 
 constexpr char Magic[4] = {'A', 'S', 'z', 'f'};
 constexpr long long ChunkSize = 65536;
+// Deflate cannot make more than about 1032 bytes of one byte of its data.
+constexpr long long MaxInflateRatio = 1032;
 
 [[noreturn]] void Damaged(const std::string& why) { throw ESkinPackError("The skin package is damaged: " + why); }
 
@@ -43,7 +45,7 @@ int32_t TacPackageReader::ReadHeaderInteger(const char* what) {
                                 uint32_t(bytes[3]) << 24);
 }
 
-bool TacPackageReader::Next(std::string& name, rtl::TStream& data) {
+bool TacPackageReader::Next(std::string& name, rtl::TMemoryStream& data) {
     if (FIndex >= FCount) return false;
     const std::string member = "member " + rtl::IntToStr(FIndex + 1);
     const int32_t length = ReadHeaderInteger(("the name length of " + member).c_str());
@@ -52,6 +54,8 @@ bool TacPackageReader::Next(std::string& name, rtl::TStream& data) {
     FSource.ReadBuffer(name.data(), length);
     const int32_t size = ReadHeaderInteger(("the size of " + member).c_str());
     if (size < 0) Damaged("the size of " + member + " is negative");
+    if (size > (FSize - FSource.Position()) * MaxInflateRatio)
+        Damaged("the size of " + member + " is more than the rest of the data holds");
     Inflate(name, size, data);
     ++FIndex;
     return true;
@@ -59,7 +63,7 @@ bool TacPackageReader::Next(std::string& name, rtl::TStream& data) {
 
 // Inflates exactly `size` bytes and leaves the source on the first byte after
 // the zlib stream, whose end must follow right after those bytes.
-void TacPackageReader::Inflate(const std::string& name, long long size, rtl::TStream& data) {
+void TacPackageReader::Inflate(const std::string& name, long long size, rtl::TMemoryStream& data) {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw rtl::EDecompressionError("The inflater cannot start");
     struct TEnd {
@@ -69,6 +73,9 @@ void TacPackageReader::Inflate(const std::string& name, long long size, rtl::TSt
 
     std::vector<uint8_t> input(static_cast<size_t>(ChunkSize));
     std::vector<uint8_t> output(static_cast<size_t>(std::min(size, ChunkSize)) + 1);
+    // Sized once, so that the member's bytes are not moved as they grow.
+    data.SetSize(size);
+    data.SetPosition(0);
     long long left = size;
     for (;;) {
         if (zs.avail_in == 0) {

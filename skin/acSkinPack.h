@@ -8,8 +8,9 @@
 //
 // Packages come from outside. Every way a package can be wrong ends in an
 // exception with a message saying so, never in a crash or a partly read member:
-// - a wrong magic, a header field pointing past the end of the data, or no
-//   Options.dat member: ESkinPackError;
+// - a wrong magic, a header field pointing past the end of the data (a size
+//   more than the rest of the data could ever inflate to counts as that), or
+//   no Options.dat member: ESkinPackError;
 // - compressed data that does not inflate, or inflates to more than S bytes:
 //   rtl::EDecompressionError;
 // - a member that inflates to fewer than S bytes: rtl::EReadError.
@@ -32,13 +33,13 @@ public:
     explicit TacPackageReader(rtl::TStream& source);
 
     int Count() const { return FCount; }
-    // The next member's name and inflated bytes (written to `data` from its
-    // current position); false after the last member.
-    bool Next(std::string& name, rtl::TStream& data);
+    // The next member's name and inflated bytes (`data` is replaced); false
+    // after the last member.
+    bool Next(std::string& name, rtl::TMemoryStream& data);
 
 private:
     int32_t ReadHeaderInteger(const char* what);
-    void Inflate(const std::string& name, long long size, rtl::TStream& data);
+    void Inflate(const std::string& name, long long size, rtl::TMemoryStream& data);
 
     rtl::TStream& FSource;
     long long FSize;

@@ -80,13 +80,24 @@ std::string_view TsFolderImages::ImageBytes(std::string_view reference, std::str
 }
 
 void MakeSkinBitmap(gfx::TBitmap& bitmap) {
-    if (bitmap.PixelFormat() != gfx::pf32bit) {
-        const bool keyed = bitmap.PixelFormat() == gfx::pf24bit;
+    if (bitmap.PixelFormat() == gfx::pf24bit) {
+        // One pass from three bytes to four, the alpha decided on the way.
+        gfx::TBitmap keyed(bitmap.Width(), bitmap.Height(), gfx::pf32bit);
+        for (int y = 0; y < bitmap.Height(); ++y) {
+            const uint8_t* from = bitmap.ScanLine(y);
+            uint8_t* to = keyed.ScanLine(y);
+            for (int x = 0; x < bitmap.Width(); ++x, from += 3, to += 4) {
+                to[0] = from[0], to[1] = from[1], to[2] = from[2];
+                to[3] = from[0] == 0xFF && from[1] == 0 && from[2] == 0xFF ? 0 : 255;
+            }
+        }
+        bitmap = std::move(keyed);
+    } else if (bitmap.PixelFormat() != gfx::pf32bit) {
+        // Grey pictures hold no key colour.
         bitmap.SetPixelFormat(gfx::pf32bit);
         for (int y = 0; y < bitmap.Height(); ++y) {
             uint8_t* p = bitmap.ScanLine(y);
-            for (int x = 0; x < bitmap.Width(); ++x, p += 4)
-                p[3] = keyed && p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF ? 0 : 255;
+            for (int x = 0; x < bitmap.Width(); ++x) p[4 * x + 3] = 255;
         }
     }
     bitmap.SetTransparent(true);
