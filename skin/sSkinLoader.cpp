@@ -47,12 +47,13 @@ public:
         if (!bytes.empty()) FTables.MasterImage = DecodeSkinImage(bytes, FVersion);
     }
 
-    void Add(const TsImageReference& reference, const std::string& section, const std::string& key) {
+    void Add(TsImageReference reference, const std::string& section, const std::string& key) {
+        TsMaskData& entry = reference.Entry;
         switch (reference.Form) {
             case rfGlyph:
-            case rfTexture: AddMasterEntry(reference, section, key, false); break;
-            case rfBorder: AddMasterEntry(reference, section, key, true); break;
-            case rfRectangle: AddMasterEntry(reference, UpperCase(section), UpperCase(key), true); break;
+            case rfTexture: AddMasterEntry(std::move(entry), section, key, false); break;
+            case rfBorder: AddMasterEntry(std::move(entry), section, key, true); break;
+            case rfRectangle: AddMasterEntry(std::move(entry), UpperCase(section), UpperCase(key), true); break;
             case rfExternal: AddOwnEntry(reference, section, key); break;
             case rfPlainBitmap: AddOwnEntry(reference, UpperCase(section), UpperCase(key)); break;
             case rfNone: break;
@@ -74,7 +75,9 @@ public:
         entry.Bitmap = std::move(image);
         entry.StateCount = 1;
         entry.ImageKind = ikTexture;
-        Append(std::move(entry), UpperCase(section), UpperCase(key));
+        entry.SectionName = UpperCase(section);
+        entry.KeyName = UpperCase(key);
+        Append(std::move(entry));
     }
 
 private:
@@ -82,50 +85,32 @@ private:
         return FImages ? FImages->ImageBytes(reference, FBuffer) : std::string_view();
     }
 
-    void Append(TsMaskData entry, std::string section, std::string key) {
-        entry.SectionName = std::move(section);
-        entry.KeyName = std::move(key);
+    void Append(TsMaskData entry) {
         entry.Owner = &FTables;
         FTables.Masks.push_back(std::move(entry));
     }
 
-    void AddMasterEntry(const TsImageReference& reference, std::string section, std::string key, bool frame) {
-        TsMaskData entry = CopyFields(reference.Entry);
-        entry.SectionName = section;
-        entry.KeyName = key;
+    void AddMasterEntry(TsMaskData entry, std::string section, std::string key, bool frame) {
+        entry.SectionName = std::move(section);
+        entry.KeyName = std::move(key);
         if (frame) entry.CornerTransparency = CornerTransparencyOf(entry, FTables.MasterImage);
-        Append(std::move(entry), std::move(section), std::move(key));
+        Append(std::move(entry));
     }
 
     // A missing picture, or one without width, gives no entry.
-    void AddOwnEntry(const TsImageReference& reference, std::string section, std::string key) {
+    void AddOwnEntry(TsImageReference& reference, std::string section, std::string key) {
         const std::string_view bytes = Bytes(reference.FileName);
         if (bytes.empty()) return;
         auto image = std::make_unique<gfx::TBitmap>(DecodeSkinImage(bytes, FVersion));
         if (image->Width() == 0) return;
-        TsMaskData entry = CopyFields(reference.Entry);
+        TsMaskData entry = std::move(reference.Entry);
         entry.SourceRect = {0, 0, image->Width(), image->Height()};
         if (reference.DefaultMargins && !SetDefaultMargins(entry)) return;
-        entry.SectionName = section;
-        entry.KeyName = key;
+        entry.SectionName = std::move(section);
+        entry.KeyName = std::move(key);
         if (entry.ImageKind == ikBorderFrame) entry.CornerTransparency = CornerTransparencyOf(entry, *image);
         entry.Bitmap = std::move(image);
-        Append(std::move(entry), std::move(section), std::move(key));
-    }
-
-    static TsMaskData CopyFields(const TsMaskData& from) {
-        TsMaskData entry;
-        entry.SourceRect = from.SourceRect;
-        entry.StateCount = from.StateCount;
-        entry.MaskKind = from.MaskKind;
-        entry.UniformMargin = from.UniformMargin;
-        entry.DrawFlags = from.DrawFlags;
-        entry.ImageKind = from.ImageKind;
-        entry.MarginLeft = from.MarginLeft;
-        entry.MarginTop = from.MarginTop;
-        entry.MarginRight = from.MarginRight;
-        entry.MarginBottom = from.MarginBottom;
-        return entry;
+        Append(std::move(entry));
     }
 
     TsSkinTables& FTables;

@@ -166,6 +166,10 @@ TEST(StoredSkins, LookupChangesAndCopies) {
     EXPECT_EQ(copy.Items(0).Shadow1Color(), 0x123456);
     copy.Items(0).SetName("Copy");
     EXPECT_EQ(skins.Items(0).Name(), "Sapphire (internal)");
+
+    skins.Delete(0);
+    EXPECT_EQ(skins.Count(), 0);
+    EXPECT_EQ(changes, 5);
 }
 
 }  // namespace
