@@ -325,9 +325,11 @@ TModalResult TCustomForm::ShowModal() {
     const std::vector<HWND> disabled = DisableTaskWindows(Handle());
     TModalResult result = mrNone;
     try {
+        // Cleared before showing, so that what OnShow and OnActivate decide
+        // counts.
+        FModalResult = mrNone;
         Show();
         try {
-            FModalResult = mrNone;
             do {
                 Application->HandleMessage();
                 if (Application->Terminated())

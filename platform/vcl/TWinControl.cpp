@@ -639,9 +639,11 @@ void TWinControl::CNKeyDown(TMessage& m) {
     m.Result = 0;
 }
 
+// A character the control does not take may be an accelerator of a button
+// or label; with Alt it always is.
 void TWinControl::CNChar(TMessage& m) {
     m.Result = 1;
-    if (!(Perform(ui::WM_GETDLGCODE, 0, 0) & ui::DLGC_WANTCHARS))
+    if (m.Msg == CN_SYSCHAR || !(Perform(ui::WM_GETDLGCODE, 0, 0) & ui::DLGC_WANTCHARS))
         if (TCustomForm* form = GetParentForm(this); form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0)
             return;
     m.Result = 0;
@@ -752,6 +754,7 @@ void TWinControl::WndProc(TMessage& m) {
         CNKeyDown(m);
         return;
     case CN_CHAR:
+    case CN_SYSCHAR:
         CNChar(m);
         return;
     case ui::WM_NCDESTROY:
