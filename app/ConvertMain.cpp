@@ -1,0 +1,135 @@
+// kestrune-convert ADDRESS [FOLDER]: one job through the program's own
+// windows, on the headless desktop, reported on the terminal. Every message
+// box is printed and answered, and so is the first-run codec prompt (with
+// "already installed", so that nothing is started); every change of the
+// progress window's lines and gauges is printed. Exits 0 after the "Done."
+// of a completed job, 1 otherwise. The saved settings are left as they were.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "app/AboutUnit.h"
+#include "app/AppResources.h"
+#include "app/ProgramEnd.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "os/FileSystem.h"
+#include "os/TSingleInstance.h"
+#include "os/UserFolders.h"
+#include "vcl/Dialogs.h"
+#include "vcl/TApplication.h"
+#include "vcl/TMessageForm.h"
+
+namespace {
+
+os::TSingleInstance* gInstance = nullptr;
+std::optional<std::string> gSavedSettings;  // "set.txt" as found, if it was there
+bool gJobStarted = false;
+bool gDone = false;
+bool gFailed = false;
+std::string gLastProgress;
+
+std::string SettingsPath() { return os::ProgramFolder() + "set.txt"; }
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    if (!os::FileExists(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// Ends the run the way the program ends (windows destroyed, their handlers
+// writing the settings), then puts the settings back as they were.
+[[noreturn]] void Finish(int code) {
+    gInstance->Release();
+    app::DestroyForms();
+    if (gSavedSettings)
+        std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc) << *gSavedSettings;
+    else
+        os::DeleteFile(SettingsPath());
+    std::fflush(nullptr);
+    std::_Exit(code);
+}
+
+void PrintProgress() {
+    const std::string line = "progress: " + Form2->sLabel1->Caption() + " | " + Form2->sLabel3->Caption() + " | " +
+                             std::to_string(Form2->sGauge1->Progress()) + "% " +
+                             std::to_string(Form2->sGauge2->Progress()) + "%";
+    if (line == gLastProgress) return;
+    gLastProgress = line;
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+void AnswerMessageBox(vcl::TMessageForm& box) {
+    const std::string text = box.Text();
+    std::printf("message: %s\n", text.c_str());
+    std::fflush(stdout);
+    if (text == "Done.") gDone = true;
+    else gFailed = true;
+    box.SetModalResult(vcl::mrOk);
+}
+
+void StartJob(const std::string& address, const std::string& folder) {
+    Form1->sEdit1->SetText(address);
+    Form1->sDirectoryEdit1->SetText(folder);
+    std::printf("output folder: %s\n", Form1->sDirectoryEdit1->Text().c_str());
+    std::fflush(stdout);
+    gJobStarted = true;
+    Form1->sSpeedButton1->Click();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: kestrune-convert ADDRESS [FOLDER]\n");
+        return 2;
+    }
+    ::setenv("KESTRUNE_BACKEND", "headless", 1);
+    os::TSingleInstance instance("kestrune_youtube_converter");
+    if (!instance.Acquired()) {
+        std::fprintf(stderr, "kestrune-convert: the program runs already; one job at a time\n");
+        return 3;
+    }
+    gInstance = &instance;
+    gSavedSettings = ReadWhole(SettingsPath());
+
+    app::RegisterAppResources();
+    vcl::SetMessageBoxHook(&AnswerMessageBox);
+    vcl::Application->SetTitle("Kestrune YouTube Converter 2.8");
+    vcl::Application->CreateForm(Form1);
+    vcl::Application->CreateForm(Form2);
+    vcl::Application->CreateForm(Form3);
+    vcl::Application->CreateForm(AboutForm);
+
+    Converter->FatalHandler = [](const std::string& message) {
+        vcl::ShowMessage(message);
+        Finish(1);
+    };
+    Form3->OnShow = [](vcl::TObject*) {
+        std::printf("codec prompt: answered \"%s\"\n", Form3->RadioButton2->Caption().c_str());
+        Form3->RadioButton2->SetChecked(true);
+        Form3->SetModalResult(vcl::mrOk);
+    };
+    Form1->OnProgressShown = &PrintProgress;
+    // The job starts once the deferred start-up has run (and has read the
+    // saved settings, which would otherwise replace the folder given here).
+    const std::string address = argv[1];
+    const std::optional<std::string> folder = argc == 3 ? std::optional<std::string>(argv[2]) : std::nullopt;
+    const vcl::TNotifyEvent startUp = Form1->Timer2->OnTimer;
+    Form1->Timer2->OnTimer = [=](vcl::TObject* sender) {
+        startUp(sender);
+        StartJob(address, folder.value_or(Form1->sDirectoryEdit1->Text()));
+    };
+    vcl::Application->OnIdle = [](vcl::TObject*, bool&) {
+        if (gJobStarted && !JobActive) vcl::Application->Terminate();
+    };
+    vcl::Application->Run();
+    Finish(gDone && !gFailed ? 0 : 1);
+}

@@ -1,0 +1,34 @@
+// kestrune: the desktop program. One instance per user logon; the windows
+// are made hidden, main window first, and the loop shows the main window.
+#include "app/AboutUnit.h"
+#include "app/AppResources.h"
+#include "app/ProgramEnd.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "os/TSingleInstance.h"
+#include "vcl/TApplication.h"
+
+namespace {
+
+os::TSingleInstance* gInstance = nullptr;
+
+void ReleaseInstance() { gInstance->Release(); }
+
+}  // namespace
+
+int main() {
+    os::TSingleInstance instance("kestrune_youtube_converter");
+    // Another instance runs: end quietly, without touching it.
+    if (!instance.Acquired()) return 0;
+    gInstance = &instance;
+    app::SetProgramEndHook(&ReleaseInstance);
+    app::RegisterAppResources();
+    vcl::Application->SetTitle("Kestrune YouTube Converter 2.8");
+    vcl::Application->CreateForm(Form1);
+    vcl::Application->CreateForm(Form2);
+    vcl::Application->CreateForm(Form3);
+    vcl::Application->CreateForm(AboutForm);
+    vcl::Application->Run();
+    app::EndProgram();
+}
