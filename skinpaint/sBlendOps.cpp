@@ -55,7 +55,7 @@ void CopyAlphaImage(const gfx::TRect& dstRect, const gfx::TRect& srcRect, gfx::T
         const int by = c.Dy + row + background.Y;
         for (int i = 0; i < c.W; ++i, d += 4, s += 4) {
             if (LoadPixel32(s) != KeyPixel) {
-                kernels::AlphaOverRun(d, s, 1, 100);
+                kernels::AlphaOverGeneral(d, s, 1, 100);
                 continue;
             }
             const int bx = c.Dx + i + background.X;

@@ -6,6 +6,7 @@
 // Run functions pick the fast one when the processor has it.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "skinpaint/sPixelMath.h"
 
@@ -14,19 +15,25 @@ namespace skinpaint::kernels {
 // Every byte of n pixels, alpha included: (d * a + s * (255 - a) + 127) >> 8,
 // so a is the weight of what d held. a is 0..255.
 void BlendOverGeneral(uint8_t* d, const uint8_t* s, size_t n, int a);
-void BlendOverFast(uint8_t* d, const uint8_t* s, size_t n, int a);
-inline void BlendOverRun(uint8_t* d, const uint8_t* s, size_t n, int a) { BlendOverFast(d, s, n, a); }
+void BlendOverRun(uint8_t* d, const uint8_t* s, size_t n, int a);
 
 // Per-pixel alpha: with x = source alpha * weight / 100 (weight 0..100), each
 // colour channel becomes ((s - d) * x + d * 256) >> 8 and the alpha grows by
 // x * (255 - alpha) / 255.
 void AlphaOverGeneral(uint8_t* d, const uint8_t* s, size_t n, int weight);
-// Only for weight 100 (the source alpha as it is).
-void AlphaOverFast(uint8_t* d, const uint8_t* s, size_t n);
-inline void AlphaOverRun(uint8_t* d, const uint8_t* s, size_t n, int weight) {
-    if (weight == 100) AlphaOverFast(d, s, n);
-    else AlphaOverGeneral(d, s, n, weight);
-}
+void AlphaOverRun(uint8_t* d, const uint8_t* s, size_t n, int weight);
+
+// The fast kernels of one instruction set: each does as many whole vectors
+// of pixels as fit into n and returns how many pixels that was. AlphaOver
+// takes the source alpha as it is (weight 100).
+struct TFastKernels {
+    const char* Name;
+    size_t (*BlendOver)(uint8_t* d, const uint8_t* s, size_t n, int a);
+    size_t (*AlphaOver)(uint8_t* d, const uint8_t* s, size_t n);
+};
+// The sets this processor can run, the widest first; the Run functions use
+// the first.
+const std::vector<TFastKernels>& FastKernelSets();
 
 // One pixel through a mask pixel m: each colour channel becomes
 // ((d - p) * k + p * 256) >> 8 with k = min(m's matching channel + lift, 255)

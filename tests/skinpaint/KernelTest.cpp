@@ -12,22 +12,33 @@ using namespace painttest;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const gfx::TBitmap& b) { return {b.ScanLine(0), b.ScanLine(0) + b.Width() * 4}; }
+std::vector<uint8_t> Bytes(const gfx::TBitmap& b, int row = 0) { return {b.ScanLine(row), b.ScanLine(row) + b.Width() * 4}; }
+
+// A fast kernel's whole vectors, the rest by the general kernel.
+void BlendOverWith(const kernels::TFastKernels& set, uint8_t* d, const uint8_t* s, size_t n, int a) {
+    const size_t done = set.BlendOver(d, s, n, a);
+    kernels::BlendOverGeneral(d + done * 4, s + done * 4, n - done, a);
+}
+void AlphaOverWith(const kernels::TFastKernels& set, uint8_t* d, const uint8_t* s, size_t n) {
+    const size_t done = set.AlphaOver(d, s, n);
+    kernels::AlphaOverGeneral(d + done * 4, s + done * 4, n - done, 100);
+}
 
 }  // namespace
 
-TEST(PixelKernels, FastBlendOverEqualsGeneralForEveryWeightAndLength) {
+TEST(PixelKernels, EveryFastBlendOverEqualsTheGeneralForEveryWeightAndLength) {
     const gfx::TBitmap dst = Noise(37, 1, 1), src = Noise(37, 1, 2);
-    for (int a = 0; a <= 255; ++a)
-        for (size_t n : {0, 1, 3, 4, 5, 8, 15, 16, 17, 37}) {
-            std::vector<uint8_t> general = Bytes(dst), fast = Bytes(dst);
-            kernels::BlendOverGeneral(general.data(), src.ScanLine(0), n, a);
-            kernels::BlendOverFast(fast.data(), src.ScanLine(0), n, a);
-            ASSERT_EQ(general, fast) << "a " << a << ", " << n << " pixels";
-        }
+    for (const kernels::TFastKernels& set : kernels::FastKernelSets())
+        for (int a = 0; a <= 255; ++a)
+            for (size_t n : {0, 1, 3, 4, 5, 8, 9, 15, 16, 17, 37}) {
+                std::vector<uint8_t> general = Bytes(dst), fast = Bytes(dst);
+                kernels::BlendOverGeneral(general.data(), src.ScanLine(0), n, a);
+                BlendOverWith(set, fast.data(), src.ScanLine(0), n, a);
+                ASSERT_EQ(general, fast) << set.Name << ", a " << a << ", " << n << " pixels";
+            }
 }
 
-TEST(PixelKernels, FastAlphaOverEqualsGeneralForEveryAlphaPair) {
+TEST(PixelKernels, EveryFastAlphaOverEqualsTheGeneralForEveryAlphaPair) {
     // Row sa holds every destination alpha under source alpha sa, mixed colours.
     gfx::TBitmap dst(256, 256), src(256, 256);
     const gfx::TBitmap colours = Noise(256, 256, 3);
@@ -37,21 +48,24 @@ TEST(PixelKernels, FastAlphaOverEqualsGeneralForEveryAlphaPair) {
             SetPx(src, da, sa, (c & 0xFFFFFF) | uint32_t(sa) << 24);
             SetPx(dst, da, sa, (~c & 0xFFFFFF) | uint32_t(da) << 24);
         }
-    for (int row = 0; row < 256; ++row)
-        for (size_t n : {size_t(1), size_t(6), size_t(256)}) {
-            std::vector<uint8_t> general(dst.ScanLine(row), dst.ScanLine(row) + 1024), fast = general;
-            kernels::AlphaOverGeneral(general.data(), src.ScanLine(row), n, 100);
-            kernels::AlphaOverFast(fast.data(), src.ScanLine(row), n);
-            ASSERT_EQ(general, fast) << "source alpha " << row << ", " << n << " pixels";
-        }
+    for (const kernels::TFastKernels& set : kernels::FastKernelSets())
+        for (int row = 0; row < 256; ++row)
+            for (size_t n : {size_t(1), size_t(6), size_t(13), size_t(256)}) {
+                std::vector<uint8_t> general = Bytes(dst, row), fast = general;
+                kernels::AlphaOverGeneral(general.data(), src.ScanLine(row), n, 100);
+                AlphaOverWith(set, fast.data(), src.ScanLine(row), n);
+                ASSERT_EQ(general, fast) << set.Name << ", source alpha " << row << ", " << n << " pixels";
+            }
 }
 
-TEST(PixelKernels, SeeThroughBlocksOfTheFastAlphaPathChangeNothing) {
-    gfx::TBitmap src = Noise(8, 1, 4), dst = Noise(8, 1, 5);
-    for (int x = 0; x < 8; ++x) SetPx(src, x, 0, Px(src, x, 0) & 0xFFFFFF);
-    std::vector<uint8_t> before = Bytes(dst), after = Bytes(dst);
-    kernels::AlphaOverFast(after.data(), src.ScanLine(0), 8);
-    EXPECT_EQ(before, after);
+TEST(PixelKernels, SeeThroughVectorsOfTheFastAlphaPathChangeNothing) {
+    gfx::TBitmap src = Noise(16, 1, 4), dst = Noise(16, 1, 5);
+    for (int x = 0; x < 16; ++x) SetPx(src, x, 0, Px(src, x, 0) & 0xFFFFFF);
+    for (const kernels::TFastKernels& set : kernels::FastKernelSets()) {
+        std::vector<uint8_t> before = Bytes(dst), after = Bytes(dst);
+        AlphaOverWith(set, after.data(), src.ScanLine(0), 16);
+        EXPECT_EQ(before, after) << set.Name;
+    }
 }
 
 TEST(PixelKernels, ArithmeticAtTheEnds) {

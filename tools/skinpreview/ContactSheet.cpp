@@ -87,7 +87,19 @@ void Checkerboard(gfx::TBitmap& b) {
         for (int x = (y / 8 % 2) * 8; x < b.Width(); x += 16) c.FillRect(gfx::Bounds(x, y, 8, 8));
 }
 
-std::string SizeText(TSize s) { return std::to_string(s.cx) + "x" + std::to_string(s.cy); }
+// Captions are appended piece by piece: GCC 12 warns falsely on "s" + string.
+std::string SizeText(TSize s) {
+    std::string text = std::to_string(s.cx);
+    text += 'x';
+    text += std::to_string(s.cy);
+    return text;
+}
+
+std::string StateText(int state) {
+    std::string text = "s";
+    text += std::to_string(state);
+    return text;
+}
 
 void AddSections(TFlow& flow, const skin::TsSkinTables& tables, const std::vector<TSheetItem>& items, bool labels) {
     for (const TSheetItem& item : items) {
@@ -97,7 +109,7 @@ void AddSections(TFlow& flow, const skin::TsSkinTables& tables, const std::vecto
         flow.Heading(item.Section);
         for (const TSize size : item.Sizes)
             for (int state = 0; state < states; ++state)
-                flow.Add(size, SizeText(size) + " s" + std::to_string(state),
+                flow.Add(size, SizeText(size) + ' ' + StateText(state),
                          [&tables, index, state, labels, name = item.Section](gfx::TBitmap& b, const TRect& r) {
                              // As a control paints itself: into its own picture,
                              // with the sheet as the parent behind it.
@@ -141,7 +153,7 @@ void AddImages(TFlow& flow, const skin::TsSkinTables& tables) {
             const TSize size = e.ImageKind == skin::ikAlphaFrame ? TSize{std::max(frame.cx, 96), std::max(frame.cy, 48)}
                                                                   : frame;
             for (int state = 0; state < e.StateCount; ++state)
-                flow.Add(size, state == 0 ? name : "s" + std::to_string(state),
+                flow.Add(size, state == 0 ? name : StateText(state),
                          [&e, state, alpha](gfx::TBitmap& b, const TRect& r) {
                              // Pictures with alpha are made on a see-through picture
                              // and laid over the sheet by their alpha.
