@@ -37,8 +37,7 @@ ui::LRESULT PopupWndProc(ui::HWND hwnd, ui::UINT msg, ui::WPARAM wParam, ui::LPA
     try {
         if (msg == ui::WM_MEASUREITEM) {
             auto* mis = reinterpret_cast<ui::TMeasureItemStruct*>(lParam);
-            if (TMenuItem* item = TMenuItem::FindByCommand(mis->ItemID);
-                mis->CtlType == ui::ODT_MENU && item && reinterpret_cast<TMenuItem*>(mis->ItemData) == item) {
+            if (TMenuItem* item = TMenuItem::FromItemData(mis->ItemData); mis->CtlType == ui::ODT_MENU && item) {
                 static gfx::TBitmap measure(1, 1);
                 gfx::TCanvas& canvas = measure.Canvas();
                 canvas.Font = Screen->MenuFont();
@@ -51,9 +50,8 @@ ui::LRESULT PopupWndProc(ui::HWND hwnd, ui::UINT msg, ui::WPARAM wParam, ui::LPA
             }
         } else if (msg == ui::WM_DRAWITEM) {
             auto* dis = reinterpret_cast<ui::TDrawItemStruct*>(lParam);
-            TMenuItem* item = reinterpret_cast<TMenuItem*>(dis->ItemData);
-            if (dis->CtlType == ui::ODT_MENU && item && TMenuItem::FindByCommand(item->Command()) == item &&
-                dis->Hdc) {
+            TMenuItem* item = TMenuItem::FromItemData(dis->ItemData);
+            if (dis->CtlType == ui::ODT_MENU && item && dis->Hdc) {
                 gfx::TCanvas& canvas = *dis->Hdc;
                 const int saved = canvas.SaveDC();
                 canvas.Font = Screen->MenuFont();
@@ -112,6 +110,14 @@ TMenuItem::~TMenuItem() {
         child->Free();
     }
     Commands().erase(FCommand);
+}
+
+// The item data of a menu of the window system names the item; only items
+// that still exist are taken.
+TMenuItem* TMenuItem::FromItemData(ui::UINT_PTR data) {
+    for (const auto& [command, item] : Commands())
+        if (ui::UINT_PTR(item) == data) return item;
+    return nullptr;
 }
 
 TMenuItem* TMenuItem::FindByCommand(ui::UINT command) {

@@ -126,6 +126,7 @@ public:
     // Builds this item into a menu of the window system (with its sub-menu).
     void AppendTo(ui::HMENU menu);
     static TMenuItem* FindByCommand(ui::UINT command);
+    static TMenuItem* FromItemData(ui::UINT_PTR data);
 
 private:
     friend class TMenu;
