@@ -1,17 +1,30 @@
 #include "vcl/TGauge.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
+#include "rtl/IntConvert.h"
 #include "vcl/TClassBuilder.h"
+#include "vcl/VclExceptions.h"
 
 namespace vcl {
+
+namespace {
+
+[[noreturn]] void OutOfRange(long long low, long long high) {
+    throw EInvalidOperation("Value must be between " + rtl::IntToStr(low) + " and " + rtl::IntToStr(high));
+}
+
+}  // namespace
 
 const TClassInfo& TGauge::StaticClass() {
     static const TClassInfo& info =
         TClassBuilder<TGauge>("TGauge", TGraphicControl::StaticClass())
             .Creatable()
             .Enum("Kind", &TGauge::SetKind,
-                  {{"gkText", gkText}, {"gkHorizontalBar", gkHorizontalBar}, {"gkVerticalBar", gkVerticalBar}})
+                  {{"gkText", gkText}, {"gkHorizontalBar", gkHorizontalBar}, {"gkVerticalBar", gkVerticalBar},
+                   {"gkPie", gkPie}, {"gkNeedle", gkNeedle}})
             .Int("MinValue", &TGauge::SetMinValue)
             .Int("MaxValue", &TGauge::SetMaxValue)
             .Int("Progress", &TGauge::SetProgress)
@@ -20,6 +33,7 @@ const TClassInfo& TGauge::StaticClass() {
             .Color("ForeColor", &TGauge::SetForeColor)
             .Color("BackColor", &TGauge::SetBackColor)
             .Enum("BorderStyle", &TGauge::SetBorderStyle, {{"bsNone", gbsNone}, {"bsSingle", gbsSingle}})
+            .Event("OnChange", &TGauge::SetOnChange)
             .Build();
     return info;
 }
@@ -30,36 +44,39 @@ TGauge::TGauge(TComponent* owner) : TGraphicControl(owner) {
     FHeight = 100;
 }
 
-void TGauge::SetKind(TGaugeKind kind) {
-    FKind = kind;
+void TGauge::SetKind(TGaugeKind value) {
+    FKind = value;
     Invalidate();
 }
 
 void TGauge::SetMinValue(int value) {
+    if (value == FMinValue) return;
+    if (value > FMaxValue && !(ComponentState() & csLoading)) OutOfRange(-INT_MAX, FMaxValue - 1LL);
     FMinValue = value;
-    FMaxValue = std::max(FMaxValue, value);
-    SetProgress(FProgress);
+    if (FProgress < value) FProgress = value;
     Invalidate();
 }
 
 void TGauge::SetMaxValue(int value) {
+    if (value == FMaxValue) return;
+    if (value < FMinValue && !(ComponentState() & csLoading)) OutOfRange(FMinValue + 1LL, INT_MAX);
     FMaxValue = value;
-    FMinValue = std::min(FMinValue, value);
-    SetProgress(FProgress);
+    if (FProgress > value) FProgress = value;
     Invalidate();
 }
 
 void TGauge::SetProgress(int value) {
-    value = std::clamp(value, FMinValue, FMaxValue);
+    value = std::clamp(value, FMinValue, std::max(FMinValue, FMaxValue));
     if (value == FProgress) return;
+    const int before = PercentDone();
     FProgress = value;
-    Invalidate();
+    if (PercentDone() != before) Invalidate();
     if (OnChange) OnChange(this);
 }
 
 int TGauge::PercentDone() const {
-    if (FMaxValue == FMinValue) return 100;
-    return static_cast<int>(int64_t(FProgress - FMinValue) * 100 / (int64_t(FMaxValue) - FMinValue));
+    if (FMaxValue == FMinValue) return 0;
+    return int(std::trunc(double(FProgress - FMinValue) * 100.0 / double(FMaxValue - FMinValue)));
 }
 
 void TGauge::SetShowText(bool value) {
@@ -67,50 +84,60 @@ void TGauge::SetShowText(bool value) {
     Invalidate();
 }
 
-void TGauge::SetSuffix(const std::string& suffix) {
-    FSuffix = suffix;
+void TGauge::SetSuffix(const std::string& value) {
+    FSuffix = value;
     Invalidate();
 }
 
-void TGauge::SetForeColor(gfx::TColor color) {
-    FForeColor = color;
+void TGauge::SetForeColor(gfx::TColor value) {
+    FForeColor = value;
     Invalidate();
 }
 
-void TGauge::SetBackColor(gfx::TColor color) {
-    FBackColor = color;
+void TGauge::SetBackColor(gfx::TColor value) {
+    FBackColor = value;
     Invalidate();
 }
 
-void TGauge::SetBorderStyle(TGaugeBorderStyle style) {
-    FBorderStyle = style;
+void TGauge::SetBorderStyle(TGaugeBorderStyle value) {
+    FBorderStyle = value;
     Invalidate();
 }
 
+// The bar in the fore colour over the back colour; the text in the back
+// colour over the bar and in the fore colour beside it, so that it stays
+// readable over both parts.
 void TGauge::Paint() {
     gfx::TCanvas& canvas = Canvas();
     TRect inner = ClientRect();
     if (FBorderStyle == gbsSingle) {
-        canvas.Brush.Style = gfx::bsSolid;
-        canvas.Brush.Color = FForeColor;
+        canvas.Brush = {FForeColor, gfx::bsSolid};
         canvas.FrameRect(inner);
         inner = {inner.Left + 1, inner.Top + 1, inner.Right - 1, inner.Bottom - 1};
     }
-    TRect filled = inner;
-    if (FKind == gkHorizontalBar) filled.Right = inner.Left + inner.Width() * PercentDone() / 100;
-    if (FKind == gkVerticalBar) filled.Top = inner.Bottom - inner.Height() * PercentDone() / 100;
-    if (FKind == gkText) filled = {inner.Left, inner.Top, inner.Left, inner.Top};
-    canvas.Brush.Style = gfx::bsSolid;
-    canvas.Brush.Color = FBackColor;
+    const int percent = PercentDone();
+    TRect filled = {inner.Left, inner.Top, inner.Left, inner.Top};
+    if (FKind == gkHorizontalBar) filled = {inner.Left, inner.Top, inner.Left + inner.Width() * percent / 100, inner.Bottom};
+    if (FKind == gkVerticalBar) filled = {inner.Left, inner.Bottom - inner.Height() * percent / 100, inner.Right, inner.Bottom};
+    canvas.Brush = {FBackColor, gfx::bsSolid};
     canvas.FillRect(inner);
     canvas.Brush.Color = FForeColor;
     canvas.FillRect(filled);
+    if (FKind == gkPie || FKind == gkNeedle) {
+        // A needle from the bottom centre, turning with the percentage.
+        const double angle = M_PI * (1.0 - percent / 100.0);
+        const int cx = inner.Left + inner.Width() / 2, cy = inner.Bottom - 1;
+        const int radius = std::min(inner.Width() / 2, inner.Height() - 1);
+        canvas.Pen = {FForeColor, gfx::psSolid};
+        canvas.MoveTo(cx, cy);
+        canvas.LineTo(cx + int(std::lround(radius * std::cos(angle))), cy - int(std::lround(radius * std::sin(angle))));
+    }
     if (!FShowText) return;
-    // The text in the back colour over the bar and in the fore colour beside it.
-    const std::string text = std::to_string(PercentDone()) + FSuffix;
+    const std::string text = rtl::IntToStr(percent) + FSuffix;
     canvas.Brush.Style = gfx::bsClear;
+    canvas.Font = FFont.Handle();
     for (int part = 0; part < 2; ++part) {
-        canvas.SaveDC();
+        const int saved = canvas.SaveDC();
         if (part == 0)
             canvas.ExcludeClipRect(filled);
         else
@@ -118,7 +145,7 @@ void TGauge::Paint() {
         canvas.Font.Color = part == 0 ? FForeColor : FBackColor;
         TRect place = inner;
         canvas.DrawText(text, place, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
-        canvas.RestoreDC(-1);
+        canvas.RestoreDC(saved);
     }
 }
 

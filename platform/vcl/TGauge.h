@@ -1,12 +1,12 @@
 #pragma once
-// A progress gauge drawn by its parent: a value between MinValue and
-// MaxValue as a filled bar with the percentage written over it, in two
-// colours so that the text stays readable over both parts.
+// The gauge: a value between MinValue and MaxValue shown as a bar (or as
+// text, a pie or a needle) with its percentage and a suffix written over it
+// in inverted colours.
 #include "vcl/TGraphicControl.h"
 
 namespace vcl {
 
-enum TGaugeKind { gkText, gkHorizontalBar, gkVerticalBar };
+enum TGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
 enum TGaugeBorderStyle { gbsNone, gbsSingle };
 
 class TGauge : public TGraphicControl {
@@ -17,28 +17,32 @@ public:
     const TClassInfo& ClassType() const override { return StaticClass(); }
 
     TGaugeKind Kind() const { return FKind; }
-    void SetKind(TGaugeKind kind);
+    void SetKind(TGaugeKind value);
     int MinValue() const { return FMinValue; }
+    // Raises EInvalidOperation "Value must be between %d and %d" for a
+    // minimum above the maximum (not while the layout is being read).
     void SetMinValue(int value);
     int MaxValue() const { return FMaxValue; }
     void SetMaxValue(int value);
-    // Kept within MinValue..MaxValue.
     int Progress() const { return FProgress; }
+    // Kept within MinValue..MaxValue.
     void SetProgress(int value);
-    // Whole percent of the range, truncated.
+    void AddProgress(int value) { SetProgress(FProgress + value); }
+    // The percentage, truncated; 0 when the range is empty.
     int PercentDone() const;
     bool ShowText() const { return FShowText; }
     void SetShowText(bool value);
     const std::string& Suffix() const { return FSuffix; }
-    void SetSuffix(const std::string& suffix);
+    void SetSuffix(const std::string& value);
     gfx::TColor ForeColor() const { return FForeColor; }
-    void SetForeColor(gfx::TColor color);
+    void SetForeColor(gfx::TColor value);
     gfx::TColor BackColor() const { return FBackColor; }
-    void SetBackColor(gfx::TColor color);
+    void SetBackColor(gfx::TColor value);
     TGaugeBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TGaugeBorderStyle style);
+    void SetBorderStyle(TGaugeBorderStyle value);
 
     TNotifyEvent OnChange;
+    void SetOnChange(const TNotifyEvent& e) { OnChange = e; }
 
 protected:
     void Paint() override;
