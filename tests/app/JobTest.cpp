@@ -1,0 +1,212 @@
+// Whole jobs through the program's windows on the headless desktop, with the
+// demo video service and the real encoder: completion and naming, cancel in
+// both stages, the error messages, streams that break off or have no length,
+// close requests during a job, and a failed delivery.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "VideoService.h"
+#include "app/AboutUnit.h"
+#include "app/AppResources.h"
+#include "app/ProgramEnd.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "os/FileSystem.h"
+#include "os/UserFolders.h"
+#include "ui/Headless.h"
+#include "vcl/Dialogs.h"
+#include "vcl/TApplication.h"
+#include "vcl/TMessageForm.h"
+
+namespace {
+
+TTestVideoService& Service() {
+    static TTestVideoService service;
+    return service;
+}
+
+std::string MakeFolder(const std::string& name) {
+    const std::string path = ::testing::TempDir() + "kestrune-job-" + std::to_string(::getpid()) + "-" + name + "/";
+    std::system(("rm -rf '" + path + "' && mkdir -p '" + path + "'").c_str());
+    return path;
+}
+
+void Touch(const std::string& path) { std::ofstream(path) << "x"; }
+
+class TJobTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static bool resources = (app::RegisterAppResources(), true);
+        (void)resources;
+        ::setenv("XDG_CACHE_HOME", MakeFolder("cache").c_str(), 1);
+        ::setenv("HOME", MakeFolder("home").c_str(), 1);
+        Output = MakeFolder("output");
+        Touch(os::ProgramFolder() + "done.txt");  // no first-run prompt here
+        os::DeleteFile(os::ProgramFolder() + "set.txt");
+        ui::headless::Reset(1024, 768);
+        vcl::Application->ClearTerminated();
+        vcl::Application->SetTitle("Kestrune YouTube Converter 2.8");
+        vcl::SetMessageBoxHook([this](vcl::TMessageForm& box) {
+            Messages.push_back(box.Text());
+            if (OnMessage) OnMessage(box.Text());
+            box.SetModalResult(vcl::mrOk);
+        });
+        vcl::Application->CreateForm(Form1);
+        vcl::Application->CreateForm(Form2);
+        vcl::Application->CreateForm(Form3);
+        vcl::Application->CreateForm(AboutForm);
+        Advance(300);  // the deferred start-up
+    }
+    void TearDown() override {
+        vcl::SetMessageBoxHook(nullptr);
+        app::DestroyForms();
+        os::DeleteFile(os::ProgramFolder() + "set.txt");
+    }
+
+    // Lets the loop run and the test clock move.
+    void Advance(int ms) {
+        ui::headless::AdvanceClock(ms);
+        vcl::Application->ProcessMessages();
+    }
+
+    // Presses Start and runs the loop until the job is over; `each` runs
+    // after every step with the clock moved by a quarter second.
+    void RunJob(const std::string& address, const std::function<void()>& each = nullptr) {
+        Form1->sEdit1->SetText(address);
+        Form1->sDirectoryEdit1->SetText(Output);
+        Form1->sCheckBox1->SetChecked(false);
+        Form1->sSpeedButton1->Click();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+        while (JobActive && std::chrono::steady_clock::now() < deadline) {
+            Advance(250);
+            if (each) each();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        ASSERT_FALSE(JobActive) << "the job did not end";
+    }
+
+    std::string Output;
+    std::vector<std::string> Messages;
+    std::function<void(const std::string&)> OnMessage;
+};
+
+TEST_F(TJobTest, CompletedJobDeliversTheVideoUnderItsTitle) {
+    RunJob(Service().WatchUrl("demo"));
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+    EXPECT_TRUE(os::FileExists(Output + VideoTitle + ".AVI")) << VideoTitle;
+    EXPECT_EQ(VideoTitle, "Test_Pattern_Demo__5_seconds_");
+    EXPECT_EQ(Form2->sGauge1->Progress(), 100);
+    EXPECT_EQ(Form2->sGauge2->Progress(), 100);
+    EXPECT_EQ(Form1->sEdit1->Text(), "");
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_FALSE(Form2->Visible());
+}
+
+TEST_F(TJobTest, TakenNamesGetTheFirstFreeCounter) {
+    const std::string title = "Test_Pattern_Demo__5_seconds_";
+    Touch(Output + title + ".AVI");
+    Touch(Output + "[2]" + title + ".AVI");
+    RunJob(Service().WatchUrl("demo"));
+    EXPECT_TRUE(os::FileExists(Output + "[1]" + title + ".AVI"));
+    RunJob(Service().WatchUrl("demo"));
+    EXPECT_TRUE(os::FileExists(Output + "[3]" + title + ".AVI"));
+}
+
+TEST_F(TJobTest, ErrorMessagesKeepTheAddress) {
+    RunJob("https://www.example.com/watch?v=demo");
+    RunJob(Service().WatchUrl("no-such-clip"));
+    RunJob(Service().WatchUrl("demo-chunked"));
+    RunJob(Service().WatchUrl("demo-huge"));
+    EXPECT_EQ(Messages, (std::vector<std::string>{"Error: Invalid YouTube URL.", "Error: Cant get and check video link.",
+                                                  "Error: Cant download video file.",
+                                                  "Error: Cant download video file."}));
+    EXPECT_EQ(Form1->sEdit1->Text(), Service().WatchUrl("demo-huge"));
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_FALSE(Form2->Visible());
+}
+
+TEST_F(TJobTest, SchemeInCapitalsPassesTheCheck) {
+    std::string address = Service().WatchUrl("demo");
+    address.replace(0, 4, "HTTP");
+    RunJob(address);
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+}
+
+TEST_F(TJobTest, CancelDuringTheDownloadMovesNothing) {
+    bool pressed = false;
+    RunJob(Service().WatchUrl("long-trickle50"), [&] {
+        if (Downloading && !pressed && DownloadThread->BytesShown > 0) {
+            pressed = true;
+            EXPECT_FALSE(Form1->CloseQuery());  // closing is refused while the job runs
+            Form2->sSpeedButton1->Click();
+            Form2->sSpeedButton1->Click();  // twice is as once
+        }
+    });
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+    EXPECT_FALSE(os::FileExists(Output + VideoTitle + ".AVI"));
+    EXPECT_EQ(Form1->sEdit1->Text(), "");
+    EXPECT_TRUE(Form1->CloseQuery());
+}
+
+TEST_F(TJobTest, CancelDuringTheConversionStopsTheEncoder) {
+    bool pressed = false;
+    RunJob(Service().WatchUrl("long"), [&] {
+        if (Converting && !pressed) {
+            pressed = true;
+            Form2->sSpeedButton1->Click();
+        }
+    });
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+    EXPECT_FALSE(os::FileExists(Output + VideoTitle + ".AVI"));
+}
+
+TEST_F(TJobTest, BrokenStreamIsConvertedAsFarAsItArrived) {
+    RunJob(Service().WatchUrl("long-break1000000"));
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+    EXPECT_TRUE(os::FileExists(Output + VideoTitle + ".AVI"));
+}
+
+TEST_F(TJobTest, FailedDeliveryNamesTheFolderAndKeepsTheFile) {
+    OnMessage = nullptr;
+    RunJob(Service().WatchUrl("demo"), [&] {
+        // The output folder goes away while the encoder works.
+        if (Converting) std::system(("rm -rf '" + Output + "'").c_str());
+    });
+    ASSERT_EQ(Messages.size(), 1u);
+    const std::string kept = TempFolder + VideoTitle + ".AVI";
+    EXPECT_EQ(Messages[0], "Error: Cant move the video file into " + Output + ". It is kept as " + kept + ".");
+    EXPECT_TRUE(os::FileExists(kept));
+}
+
+TEST_F(TJobTest, DownloadThatCannotBeStoredEndsWithAMessage) {
+    TempFolder = "/nonexistent-folder/";
+    RunJob(Service().WatchUrl("demo"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].rfind("Error: Cant download video file.\nCannot create file", 0), 0u) << Messages[0];
+}
+
+TEST_F(TJobTest, ProgressWindowRefusesToClose) {
+    Form2->Show();
+    Form2->Close();
+    vcl::Application->ProcessMessages();
+    EXPECT_TRUE(Form2->Visible());
+    Form2->Hide();
+}
+
+TEST_F(TJobTest, FolderEditAlwaysEndsWithADelimiter) {
+    Form1->sDirectoryEdit1->SetText("");
+    EXPECT_EQ(Form1->sDirectoryEdit1->Text(), "/");
+    Form1->sDirectoryEdit1->SetText("/media/clips");
+    EXPECT_EQ(Form1->sDirectoryEdit1->Text(), "/media/clips/");
+}
+
+}  // namespace
