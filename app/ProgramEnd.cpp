@@ -18,7 +18,7 @@ void SetProgramEndHook(void (*hook)()) { gEndHook = hook; }
 void DestroyForms() {
     // Last made, first gone, as the application frees what it owns.
     while (vcl::Application->ComponentCount() > 0)
-        delete vcl::Application->Components(vcl::Application->ComponentCount() - 1);
+        vcl::Application->Components(vcl::Application->ComponentCount() - 1)->Free();
 }
 
 void EndProgram() {
