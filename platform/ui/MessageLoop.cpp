@@ -3,6 +3,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "rtl/TThread.h"
 #include "ui/Dispatch.h"
@@ -17,6 +18,10 @@ namespace {
 
 DWORD gMessageTime = 0;
 bool gPumpingBackend = false;
+// Work that ran outside any message (a hand-over, native input, an internal
+// timer) may be what a modal loop waits for: the next wait returns at once so
+// that the loop looks at its condition again.
+bool gSystemWorkDone = false;
 
 bool InRange(UINT message, UINT low, UINT high) { return (low == 0 && high == 0) || (message >= low && message <= high); }
 
@@ -33,6 +38,7 @@ void RunInternalTimers() {
         const std::function<void()> run = t->Internal;
         Sys().Timers.Kill(t->Hwnd, t->Id);  // internal timers fire once
         run();
+        gSystemWorkDone = true;
     }
 }
 
@@ -67,11 +73,14 @@ bool TakeTimer(TMsg& msg, HWND filter, bool remove) {
 }  // namespace
 
 void PumpSystemWork() {
-    rtl::CheckSynchronize(0);
+    if (rtl::CheckSynchronize(0)) gSystemWorkDone = true;
     if (!gPumpingBackend) {
         gPumpingBackend = true;
         TBackend& backend = Sys().Backend();
-        if (backend.HasPendingEvents()) backend.DispatchEvents();
+        if (backend.HasPendingEvents()) {
+            backend.DispatchEvents();
+            gSystemWorkDone = true;
+        }
         gPumpingBackend = false;
     }
     RunInternalTimers();
@@ -81,7 +90,7 @@ void WaitForWork(HWND filter, UINT filterMin, UINT filterMax) {
     TMessageQueue& queue = Sys().Queue;
     queue.BeginWait();
     TMsg probe;
-    if (rtl::CheckSynchronize(0) || PeekMessage(probe, filter, filterMin, filterMax, PM_NOREMOVE)) {
+    if (PeekMessage(probe, filter, filterMin, filterMax, PM_NOREMOVE) || std::exchange(gSystemWorkDone, false)) {
         queue.EndWait();
         return;
     }
