@@ -11,7 +11,8 @@ const char* const Layout = R"(
 object AboutForm: TAboutForm
   AlphaBlend = True
   AlphaBlendValue = 240
-  AutoSize = True
+  ClientWidth = 393
+  ClientHeight = 289
   BorderStyle = bsDialog
   BorderIcons = [biSystemMenu]
   Caption = 'About'

@@ -139,3 +139,26 @@ TEST_F(TStartupTest, EncoderThatCannotStartEndsTheProgramAndTheSettingsAreWritte
 }
 
 }  // namespace
+
+namespace {
+
+// The windows as the user sees them, kept beside the test program for review.
+TEST_F(TStartupTest, WindowsArePaintedForReview) {
+    std::ofstream(ProgramFile("done.txt")) << "";
+    CreateWindows();
+    DeferredStartUp();
+    Form2->Show();
+    AboutForm->Show();
+    Form3->Show();
+    vcl::Application->ProcessMessages();
+    const std::string folder = os::ProgramFolder();
+    for (auto [form, name] : {std::pair<vcl::TForm*, const char*>{Form1, "main"}, {Form2, "progress"},
+                              {Form3, "codec-prompt"}, {AboutForm, "about"}}) {
+        const gfx::TBitmap picture = ui::headless::WindowImage(form->Handle());
+        EXPECT_EQ(picture.Width(), form->Width()) << name;
+        EXPECT_TRUE(ui::headless::SaveWindowPng(form->Handle(), folder + "window-" + name + ".png")) << name;
+    }
+    app::DestroyForms();
+}
+
+}  // namespace
