@@ -200,6 +200,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEWHEEL: return w->IsChild() ? SendMessage(w->Parent, msg, wParam, lParam) : 0;
         case WM_SETCURSOR: {
             if (w->IsChild() && SendMessage(w->Parent, WM_SETCURSOR, wParam, lParam)) return 1;
+            if (int16_t(LOWORD(lParam)) == HTERROR) {
+                // A press on a window disabled by a modal one brings the modal one forward.
+                const UINT press = HIWORD(lParam);
+                if (press == WM_LBUTTONDOWN || press == WM_RBUTTONDOWN || press == WM_MBUTTONDOWN)
+                    if (const HWND popup = GetWindow(hwnd, GW_ENABLEDPOPUP)) SetActiveWindow(popup);
+            }
             if (!(w = Win(hwnd))) return 0;
             const HCURSOR cursor = CursorForHit(*w, LRESULT(int16_t(LOWORD(lParam))));
             if (!cursor) return 0;

@@ -1,7 +1,11 @@
 #pragma once
-// Native input as backends report it, turned by the window system into
-// window messages (hit testing, capture, activation on click, double clicks,
-// hover and leave tracking, keyboard focus).
+// Native input as backends report it. It waits in arrival order until the
+// loop looks for input, and only then becomes a window message (hit testing,
+// capture, activation on click, double clicks, hover and leave tracking,
+// keyboard focus): a press that starts a modal drag must see the moves after
+// it routed to the window that took the capture.
+#include <variant>
+
 #include "ui/Types.h"
 
 namespace ui {
@@ -23,8 +27,13 @@ struct TKeyInput {
     unsigned char Char = 0;  // the Windows-1252 text of the key, 0 for none
 };
 
+using TRawInput = std::variant<TMouseInput, TKeyInput>;
+
 void DeliverMouse(const TMouseInput& input);
 void DeliverKey(const TKeyInput& input);
+// Turns the oldest waiting input into a message on the input queue; false
+// when no input waits.
+bool RouteNextInput();
 // The native keyboard focus entered or left one of our top-level windows.
 void DeliverFocus(HWND hwnd, bool gained);
 // The desktop asks a top-level window to close (WM_SYSCOMMAND SC_CLOSE).

@@ -120,8 +120,9 @@ void UpdateTracking(HWND under, LRESULT hit) {
     }
 }
 
-void DeliverMouse(const TMouseInput& input) {
-    if (!OnMainThread()) return;
+namespace {
+
+void RouteMouse(const TMouseInput& input) {
     TMouseState& m = Sys().Mouse;
     if (input.Kind == TMouseInput::Leave) {
         m.Under = nullptr;
@@ -166,8 +167,7 @@ void DeliverMouse(const TMouseInput& input) {
         Queue(target, message - NonClientOffset, WPARAM(hit), PointToLParam(input.Screen));
 }
 
-void DeliverKey(const TKeyInput& input) {
-    if (!OnMainThread()) return;
+void RouteKey(const TKeyInput& input) {
     const bool wasDown = Down(input.Vk & 0xFF);
     UpdateKey(input.Vk, input.Down);
     static const UINT sided[][2] = {{VK_SHIFT, 0xA0}, {VK_CONTROL, 0xA2}, {VK_MENU, 0xA4}};
@@ -181,7 +181,12 @@ void DeliverKey(const TKeyInput& input) {
                     : input.Vk == 0xA4 || input.Vk == 0xA5 ? UINT(VK_MENU)
                                                            : input.Vk;
     const bool alt = Down(VK_MENU), ctrl = Down(VK_CONTROL);
-    const bool system = !focus || (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
+    // Alt tapped alone is a system key both ways; released after a
+    // combination it is an ordinary key-up, as on the original platform.
+    bool& altAlone = Sys().AltAlone;
+    const bool altTap = vk == VK_MENU && (input.Down || altAlone);
+    if (input.Down) altAlone = vk == VK_MENU;
+    const bool system = !focus || (alt && !ctrl) || vk == VK_F10 || altTap;
     LPARAM lParam = 1 | (alt ? LPARAM(1) << 29 : 0);
     if (!input.Down) lParam |= LPARAM(3) << 30;
     else if (wasDown) lParam |= LPARAM(1) << 30;
@@ -189,6 +194,35 @@ void DeliverKey(const TKeyInput& input) {
     TMsg msg{target, message, vk, lParam, DWORD(Sys().Clock.Now()), Sys().Mouse.Pos};
     if (input.Down) msg.Char = input.Char;
     Sys().Queue.PushInput(msg);
+}
+
+}  // namespace
+
+void DeliverMouse(const TMouseInput& input) {
+    if (!OnMainThread()) return;
+    std::deque<TRawInput>& raw = Sys().RawInput;
+    // Moves between two routings are one move: only where the mouse ended
+    // up matters.
+    if (input.Kind == TMouseInput::Move && !raw.empty())
+        if (auto* last = std::get_if<TMouseInput>(&raw.back()); last && last->Kind == TMouseInput::Move) {
+            *last = input;
+            return;
+        }
+    raw.push_back(input);
+}
+
+void DeliverKey(const TKeyInput& input) {
+    if (OnMainThread()) Sys().RawInput.push_back(input);
+}
+
+bool RouteNextInput() {
+    std::deque<TRawInput>& raw = Sys().RawInput;
+    if (raw.empty()) return false;
+    const TRawInput input = raw.front();
+    raw.pop_front();
+    if (const auto* mouse = std::get_if<TMouseInput>(&input)) RouteMouse(*mouse);
+    else RouteKey(std::get<TKeyInput>(input));
+    return true;
 }
 
 void DeliverCloseRequest(HWND hwnd) {

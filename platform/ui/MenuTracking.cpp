@@ -405,7 +405,10 @@ UINT Track(HMENU menu, UINT flags, TPoint at, HWND owner, bool system) {
             }
             if (msg.Message >= WM_MOUSEFIRST && msg.Message <= WM_MOUSELAST) MouseMessage(msg);
             else if (msg.Message >= WM_NCMOUSEMOVE && msg.Message <= WM_NCMBUTTONDBLCLK) MouseMessage(msg);
-            else if (msg.Message == WM_KEYDOWN || msg.Message == WM_SYSKEYDOWN) KeyMessage(msg);
+            else if (msg.Message == WM_KEYDOWN || msg.Message == WM_SYSKEYDOWN) {
+                TranslateMessage(msg);
+                KeyMessage(msg);
+            }
             else if (msg.Message == WM_CHAR || msg.Message == WM_SYSCHAR) CharMessage(msg);
             else if (msg.Message != WM_KEYUP && msg.Message != WM_SYSKEYUP) {
                 TranslateMessage(msg);

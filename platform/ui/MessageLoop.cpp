@@ -7,6 +7,7 @@
 
 #include "rtl/TThread.h"
 #include "ui/Dispatch.h"
+#include "ui/InputEvents.h"
 #include "ui/LoopInternal.h"
 #include "ui/Messages.h"
 #include "ui/PaintInternal.h"
@@ -40,6 +41,22 @@ void RunInternalTimers() {
         run();
         gSystemWorkDone = true;
     }
+}
+
+// The first posted message that matches, else the first input message,
+// routing waiting native input one event at a time (routing may post, and
+// posted messages come first).
+bool TakePostedOrInput(TMsg& msg, const TMessageQueue::TMatch& match, bool remove) {
+    TWindowSystem& sys = Sys();
+    do {
+        if (sys.Queue.TakePosted(match, remove, msg)) {
+            msg.Time = DWORD(sys.Clock.Now());
+            msg.Pt = sys.Mouse.Pos;
+            return true;
+        }
+        if (sys.Queue.TakeInput(match, remove, msg)) return true;
+    } while (RouteNextInput());
+    return false;
 }
 
 // A message the loop makes itself (quit, paint, timer).
@@ -138,10 +155,7 @@ bool PeekMessage(TMsg& msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
     auto match = [&](const TMsg& m) { return InRange(m.Message, filterMin, filterMax) && WindowMatches(m.Hwnd, hwnd); };
     TWindowSystem& sys = Sys();
     int quitCode = 0;
-    if (sys.Queue.TakePosted(match, remove, msg)) {
-        msg.Time = DWORD(sys.Clock.Now());
-        msg.Pt = sys.Mouse.Pos;
-    } else if (sys.Queue.TakeInput(match, remove, msg)) {
+    if (TakePostedOrInput(msg, match, remove)) {
     } else if (InRange(WM_QUIT, filterMin, filterMax) && sys.Queue.QuitPending(quitCode)) {
         msg = LoopMessage(nullptr, WM_QUIT, WPARAM(quitCode), 0);
         if (remove) sys.Queue.ClearQuit();

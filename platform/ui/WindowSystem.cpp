@@ -66,6 +66,8 @@ void TWindowSystem::Reset() {
     AppActive = false;
     Mouse = TMouseState{};
     std::fill(std::begin(KeyState), std::end(KeyState), 0);
+    AltAlone = false;
+    RawInput.clear();
     Queue.Clear();
     Timers.Clear();
     CreateCount = 0;

@@ -3,6 +3,7 @@
 // the z-order of top-level windows, activation, focus and capture, queues,
 // timers, the clock and the backend. One instance, made on first use.
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "ui/Backend.h"
 #include "ui/Clock.h"
+#include "ui/InputEvents.h"
 #include "ui/MessageQueue.h"
 #include "ui/TimerQueue.h"
 #include "ui/WindowRecord.h"
@@ -62,7 +64,9 @@ public:
     bool AppActive = false;
     TMouseState Mouse;
     uint8_t KeyState[256] = {};  // bit 0x80 down, bit 0x01 toggled
+    bool AltAlone = false;       // Alt is down and no other key went down since
 
+    std::deque<TRawInput> RawInput;  // native input not yet routed
     TMessageQueue Queue;
     TTimerQueue Timers;
     TClock Clock;

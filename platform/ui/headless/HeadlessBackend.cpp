@@ -12,20 +12,9 @@ void THeadlessBackend::SetCursorPos(TPoint pos) {
 
 void THeadlessBackend::Inject(const TMouseInput& input) {
     if (input.Kind != TMouseInput::Leave) FCursorPos = input.Screen;
-    FPending.push_back(input);
+    DeliverMouse(input);
 }
 
-void THeadlessBackend::Inject(const TKeyInput& input) { FPending.push_back(input); }
-
-void THeadlessBackend::DispatchEvents() {
-    // One at a time: delivering an event may run a window procedure that
-    // pumps messages itself.
-    while (!FPending.empty()) {
-        const auto event = FPending.front();
-        FPending.pop_front();
-        if (const auto* mouse = std::get_if<TMouseInput>(&event)) DeliverMouse(*mouse);
-        else DeliverKey(std::get<TKeyInput>(event));
-    }
-}
+void THeadlessBackend::Inject(const TKeyInput& input) { DeliverKey(input); }
 
 }  // namespace ui

@@ -1,9 +1,7 @@
 #pragma once
 // The in-memory desktop: nothing is shown anywhere, the compositor draws the
 // windows on demand, and input comes from the test (Headless.h).
-#include <deque>
 #include <string>
-#include <variant>
 
 #include "ui/Backend.h"
 #include "ui/InputEvents.h"
@@ -32,8 +30,8 @@ public:
     void CaptureChanged(HWND) override {}
 
     int EventFd() override { return -1; }
-    bool HasPendingEvents() override { return !FPending.empty(); }
-    void DispatchEvents() override;
+    bool HasPendingEvents() override { return false; }
+    void DispatchEvents() override {}
 
     void SetClipboardText(const std::string& text) override { FClipboard = text, FHasClipboard = true; }
     std::string GetClipboardText() override { return FClipboard; }
@@ -49,7 +47,6 @@ private:
     bool FLayered = true;
     HCURSOR FCursor = nullptr;
     TPoint FCursorPos;
-    std::deque<std::variant<TMouseInput, TKeyInput>> FPending;
     std::string FClipboard;
     bool FHasClipboard = false;
 };
