@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "rtl/Exceptions.h"
@@ -35,6 +36,25 @@ int64_t NowMs() {
 }
 
 bool Layered(const TWindow& w) { return (w.ExStyle & WS_EX_LAYERED) && w.Layered != TLayeredMode::Unset; }
+
+// The pixels of a layered window that show at all (alpha above 0).
+gfx::TRegion ShownPart(const TWindow& w) {
+    std::vector<TRect> runs;
+    std::vector<uint8_t> row(size_t(w.Surface->Width()) * 4);
+    for (int y = 0; y < w.Surface->Height(); ++y) {
+        ShownRow(w, y, 0, w.Surface->Width(), row.data());
+        for (int x = 0; x < w.Surface->Width();) {
+            if (row[size_t(x) * 4 + 3] == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < w.Surface->Width() && row[size_t(x) * 4 + 3] != 0) ++x;
+            runs.push_back({start, y, x, y + 1});
+        }
+    }
+    return gfx::TRegion::FromRects(runs);
+}
 
 // Windows that never take the keyboard are placed and stacked by us alone.
 bool OverrideRedirect(const TWindow& w) {
@@ -229,9 +249,16 @@ void TX11Backend::ApplyTitle(TWindow& w, TNative& n) {
 
 void TX11Backend::ApplyShape(TWindow& w, TNative& n) {
     if (!FHasShape) return;
-    if (w.WindowRgn) {
+    std::optional<gfx::TRegion> shape = w.WindowRgn;
+    if (Layered(w) && w.Surface && !LayeredWindowsAvailable()) {
+        // Nobody blends: at least what is fully transparent is cut away.
+        gfx::TRegion shown = ShownPart(w);
+        if (shape) shown.Combine(shown, *shape, gfx::RGN_AND);
+        shape = shown;
+    }
+    if (shape) {
         std::vector<XRectangle> rects;
-        for (const TRect& r : w.WindowRgn->Rects())
+        for (const TRect& r : shape->Rects())
             rects.push_back({short(r.Left), short(r.Top), static_cast<unsigned short>(r.Width()),
                              static_cast<unsigned short>(r.Height())});
         XShapeCombineRectangles(FDisplay, n.Xid, ShapeBounding, 0, 0, rects.data(), int(rects.size()), ShapeSet,
