@@ -140,7 +140,9 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     cls->Windows++;
     Sys().Windows[reinterpret_cast<uintptr_t>(hwnd)] = std::move(record);
 
-    TCbtCreateWnd cbt{&cs, (cs.ExStyle & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_TOP};
+    // New top-level windows go on top; new children to the bottom, so that
+    // the first control made stays first in tab order, as in dialogs.
+    TCbtCreateWnd cbt{&cs, (style & WS_CHILD) ? HWND_BOTTOM : (cs.ExStyle & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_TOP};
     if (CallCbtHooks(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt)) != 0) {
         FreeRecord(hwnd);
         return nullptr;

@@ -61,8 +61,8 @@ protected:
 
 TEST_F(Desktop, ChildrenAndSiblingsAboveAreClippedOut) {
     const HWND parent = Solid(gfx::clRed, 100, 100, 200, 100);
+    Solid(gfx::clBlue, 40, 40, 50, 50, WS_CHILD | WS_VISIBLE, 0, parent);  // made first: on top
     Solid(gfx::clLime, 10, 10, 50, 50, WS_CHILD | WS_VISIBLE, 0, parent);
-    Solid(gfx::clBlue, 40, 40, 50, 50, WS_CHILD | WS_VISIBLE, 0, parent);  // created later: on top
     ProcessPendingMessages();
     const gfx::TBitmap d = headless::ComposeDesktop();
     EXPECT_EQ(Px(d, 99, 99), Desk);
