@@ -1,0 +1,267 @@
+// The program itself on a virtual X display, driven the way a person drives
+// it: xdotool clicks into the address edit, types a watch-page address of the
+// demo video service, presses Start, waits for the message box and answers it.
+// Each run gets a program folder of its own (a copy of the program, with the
+// encoder and the help page beside it) and a home of its own, so that the
+// settings, the working folder and the desktop folder are the test's alone.
+// Pictures of the windows are kept beside the test programs as e2e-*.png.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "TDesktopDriver.h"
+#include "TTestProcess.h"
+#include "TXvfbDisplay.h"
+#include "VideoService.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Message boxes carry the application's title, as the main window does.
+const std::string TitlePattern = "^Kestrune YouTube Converter 2\\.8$";
+const std::string ProgressPattern = "^YouTube to AVI DivX\\.\\.\\.$";
+
+struct TClientPoint {
+    int X = 0;
+    int Y = 0;
+};
+
+// Client sizes and places of controls, as the windows' layouts give them.
+constexpr TClientPoint MainClientSize{372, 250};
+constexpr TClientPoint AddressEdit{48, 98};
+constexpr TClientPoint StartButton{304, 153};
+constexpr TClientPoint ProgressClientSize{389, 163};
+constexpr TClientPoint CancelButton{340, 140};
+
+// Generous: the sanitizer build on a shared machine converts slowly.
+constexpr double JobSeconds = 300;
+
+bool WaitUntil(const std::function<bool()>& condition, double seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string Picture(const std::string& name) { return std::string(E2E_ARTEFACTS) + "/e2e-" + name + ".png"; }
+
+class TKestruneDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* tool : {"Xvfb", "xdotool", "import"})
+            if (!ProgramInPath(tool)) GTEST_SKIP() << tool << " is not installed (scripts/install-deps installs it)";
+        std::string pattern = (fs::temp_directory_path() / "kestrune-e2e-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        Root = pattern + "/";
+        MakeProgramFolder();
+        for (const char* folder : {"home/Desktop", "cache", "config", "runtime", "tools"})
+            fs::create_directories(Root + folder);
+        chmod((Root + "runtime").c_str(), 0700);
+        // The program opens the finished video with xdg-open; this one only
+        // notes what it was asked to open.
+        std::ofstream(Root + "tools/xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << Root << "opened.txt'\n";
+        chmod((Root + "tools/xdg-open").c_str(), 0755);
+
+        Display = std::make_unique<TXvfbDisplay>();
+        Desktop = std::make_unique<TDesktopDriver>(Display->Name());
+        Service = std::make_unique<TTestVideoService>();
+        const char* path = getenv("PATH");
+        Program = std::make_unique<TTestProcess>(
+            std::vector<std::string>{Root + "program/kestrune"},
+            EnvironmentWith({"DISPLAY=" + Display->Name(), "HOME=" + Root + "home", "XDG_CACHE_HOME=" + Root + "cache",
+                             "XDG_CONFIG_HOME=" + Root + "config", "XDG_RUNTIME_DIR=" + Root + "runtime",
+                             "PATH=" + Root + "tools:" + (path ? path : "/usr/bin:/bin")},
+                            {"KESTRUNE_BACKEND"}));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const std::vector<std::string> windows = Desktop->VisibleWindows(TitlePattern);
+                if (windows.size() == 1) MainWindow = windows[0];
+                return !MainWindow.empty();
+            },
+            60))
+            << "the main window did not show";
+    }
+
+    void TearDown() override {
+        Program.reset();
+        Service.reset();
+        Display.reset();
+        std::error_code ignored;
+        if (!Root.empty()) fs::remove_all(Root, ignored);
+    }
+
+    // The program folder is the folder of the running program: a copy of it,
+    // since a link would lead back to the build's own folder.
+    void MakeProgramFolder() {
+        const std::string folder = Root + "program/";
+        fs::create_directories(folder);
+        fs::copy_file(KESTRUNE_PROGRAM, folder + "kestrune");
+        fs::create_symlink(KESTRUNE_ENCODER, folder + "f.exe");
+        fs::create_symlink(KESTRUNE_HELP_PAGE, folder + "help.htm");
+        // Not the first run: no codec prompt.
+        std::ofstream(folder + "done.txt") << "Done\n";
+    }
+
+    std::string DesktopFolder() const { return Root + "home/Desktop/"; }
+    std::string WorkingFile(const std::string& name) const { return Root + "cache/kestrune_temp_folder/" + name; }
+
+    // The window system draws the frames itself: equal borders left, right
+    // and below the client area, the caption and the top border above it.
+    void ClickClient(const std::string& window, TClientPoint clientSize, TClientPoint at) {
+        const TWindowBox box = Desktop->Box(window);
+        const int border = (box.Width - clientSize.X) / 2;
+        const int top = box.Height - clientSize.Y - border;
+        Desktop->Click(box.X + border + at.X, box.Y + top + at.Y);
+    }
+
+    void StartJob(const std::string& videoId, const std::string& picture = {}) {
+        ClickClient(MainWindow, MainClientSize, AddressEdit);
+        Desktop->Type(Service->WatchUrl(videoId));
+        if (!picture.empty()) {
+            EXPECT_TRUE(Desktop->Picture(MainWindow, Picture(picture)));
+        }
+        ClickClient(MainWindow, MainClientSize, StartButton);
+    }
+
+    std::string VisibleWindow(const std::string& pattern, double seconds) {
+        std::string found;
+        WaitUntil(
+            [&] {
+                const std::vector<std::string> windows = Desktop->VisibleWindows(pattern);
+                found = windows.empty() ? std::string() : windows.back();
+                return !found.empty();
+            },
+            seconds);
+        return found;
+    }
+
+    // A window with the application's title that is not the main window.
+    std::string MessageBox(double seconds) {
+        std::string found;
+        WaitUntil(
+            [&] {
+                for (const std::string& window : Desktop->VisibleWindows(TitlePattern))
+                    if (window != MainWindow) found = window;
+                return !found.empty();
+            },
+            seconds);
+        return found;
+    }
+
+    // Return presses the box's only button; the main window comes back.
+    void AnswerMessageBox() {
+        Desktop->Key("Return");
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const std::vector<std::string> windows = Desktop->VisibleWindows(TitlePattern);
+                return windows.size() == 1 && windows[0] == MainWindow;
+            },
+            30))
+            << "the message box did not go, or the main window did not come back";
+    }
+
+    std::vector<std::string> DesktopFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(DesktopFolder())) names.push_back(entry.path().filename());
+        return names;
+    }
+
+    std::string Root;
+    std::unique_ptr<TXvfbDisplay> Display;
+    std::unique_ptr<TDesktopDriver> Desktop;
+    std::unique_ptr<TTestVideoService> Service;
+    std::unique_ptr<TTestProcess> Program;
+    std::string MainWindow;
+};
+
+TEST_F(TKestruneDesktopTest, TypedAddressAndStartDeliverTheVideoToTheDesktopThenClosingSavesTheSettings) {
+    StartJob("demo", "main");
+    const std::string box = MessageBox(JobSeconds);
+    ASSERT_FALSE(box.empty()) << "no message box came";
+    EXPECT_TRUE(Desktop->Picture("root", Picture("done")));
+    AnswerMessageBox();
+
+    const std::string video = DesktopFolder() + "Test_Pattern_Demo__5_seconds_.AVI";
+    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Test_Pattern_Demo__5_seconds_.AVI"});
+    const std::string avi = Read(video);
+    ASSERT_GT(avi.size(), 12u);
+    EXPECT_EQ(avi.substr(0, 4), "RIFF");
+    EXPECT_EQ(avi.substr(8, 4), "AVI ");
+    EXPECT_FALSE(fs::exists(WorkingFile("temp.avi")));
+    // "Open video file when process completes" is ticked from the start.
+    EXPECT_TRUE(WaitUntil([&] { return LinesOf(Read(Root + "opened.txt")).size() == 1; }, 10));
+    EXPECT_EQ(LinesOf(Read(Root + "opened.txt")), std::vector<std::string>{video});
+
+    Desktop->Key("alt+F4");
+    const std::optional<int> status = Program->WaitFor(60);
+    ASSERT_TRUE(status.has_value()) << "the program did not end";
+    EXPECT_EQ(*status, 0);
+    const std::vector<std::string> settings = LinesOf(Read(Root + "program/set.txt"));
+    ASSERT_EQ(settings.size(), 4u);
+    EXPECT_EQ(settings[0], DesktopFolder());
+    EXPECT_EQ(settings[3], "1");
+}
+
+TEST_F(TKestruneDesktopTest, ProgressWindowShowsWhileTheLongClipIsConverted) {
+    StartJob("long");
+    const std::string progress = VisibleWindow(ProgressPattern, 30);
+    ASSERT_FALSE(progress.empty()) << "the progress window did not show";
+    EXPECT_TRUE(Desktop->VisibleWindows(TitlePattern).empty()) << "the main window stays up during the job";
+    // The encoder's output file appears as the conversion begins; a few
+    // gauge ticks later the window shows how far it got.
+    if (WaitUntil([&] { return fs::exists(WorkingFile("temp.avi")); }, JobSeconds)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        EXPECT_TRUE(Desktop->Picture(progress, Picture("progress")));
+    }
+    ASSERT_FALSE(MessageBox(JobSeconds).empty()) << "no message box came";
+    AnswerMessageBox();
+    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Test_Pattern_Long_Play__1_minute_.AVI"});
+}
+
+TEST_F(TKestruneDesktopTest, CancelDuringTheDownloadDeliversNothing) {
+    // 4096-byte pieces with 50 ms between them: about half a minute in all.
+    StartJob("long-trickle50");
+    const std::string progress = VisibleWindow(ProgressPattern, 30);
+    ASSERT_FALSE(progress.empty()) << "the progress window did not show";
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(WorkingFile("temp.flv")) && fs::file_size(WorkingFile("temp.flv")) > 0; },
+                          60));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_TRUE(Desktop->Picture(progress, Picture("download")));
+    ClickClient(progress, ProgressClientSize, CancelButton);
+    ASSERT_FALSE(MessageBox(60).empty()) << "no message box came after Cancel";
+    AnswerMessageBox();
+    EXPECT_TRUE(DesktopFiles().empty());
+    EXPECT_FALSE(fs::exists(WorkingFile("temp.avi")));
+    EXPECT_FALSE(fs::exists(Root + "opened.txt"));
+}
+
+}  // namespace
