@@ -45,6 +45,9 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind : unsigned { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
 using TAnchors = unsigned;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// The border of edits, scroll boxes and tree views (bsNone and bsSingle in
+// layouts).
+enum TBorderStyle { bsNoBorder, bsSingleBorder };
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };

@@ -6,10 +6,13 @@
 #include "vcl/TEdit.h"
 #include "vcl/TGauge.h"
 #include "vcl/TImage.h"
+#include "vcl/TImageList.h"
 #include "vcl/TLabel.h"
 #include "vcl/TMenus.h"
 #include "vcl/TPanel.h"
+#include "vcl/TScrollBox.h"
 #include "vcl/TTimer.h"
+#include "vcl/TTreeView.h"
 
 namespace vcl {
 
@@ -20,7 +23,8 @@ void RegisterStandardClasses() {
              {&TForm::StaticClass(), &TButton::StaticClass(), &TLabel::StaticClass(), &TEdit::StaticClass(),
               &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TImage::StaticClass(),
               &TPanel::StaticClass(), &TBevel::StaticClass(), &TGauge::StaticClass(), &TTimer::StaticClass(), &TPopupMenu::StaticClass(),
-              &TMenuItem::StaticClass()})
+              &TMenuItem::StaticClass(), &TScrollBox::StaticClass(), &TTreeView::StaticClass(),
+              &TImageList::StaticClass()})
             (void)info;
         return true;
     }();

@@ -17,7 +17,6 @@
 
 namespace vcl {
 
-enum TBorderStyle { bsNoBorder, bsSingleBorder };
 
 class TCustomEdit : public TWinControl {
 public:
