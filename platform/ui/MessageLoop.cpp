@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "rtl/TThread.h"
+#include "ui/Channel.h"
 #include "ui/Dispatch.h"
 #include "ui/InputEvents.h"
 #include "ui/LoopInternal.h"
@@ -91,6 +92,7 @@ bool TakeTimer(TMsg& msg, HWND filter, bool remove) {
 
 void PumpSystemWork() {
     if (rtl::CheckSynchronize(0)) gSystemWorkDone = true;
+    if (ChannelServe()) gSystemWorkDone = true;
     if (!gPumpingBackend) {
         gPumpingBackend = true;
         TBackend& backend = Sys().Backend();
@@ -114,8 +116,8 @@ void WaitForWork(HWND filter, UINT filterMin, UINT filterMax) {
     const int64_t due = Sys().Timers.NextDue();
     const int64_t now = Sys().Clock.Now();
     int timeout = due < 0 ? -1 : int(std::clamp<int64_t>(due - now, 0, 1 << 30));
-    pollfd fds[2] = {{queue.WakeFd(), POLLIN, 0}, {Sys().Backend().EventFd(), POLLIN, 0}};
-    const nfds_t count = fds[1].fd >= 0 ? 2 : 1;
+    pollfd fds[3] = {{queue.WakeFd(), POLLIN, 0}, {ChannelFd(), POLLIN, 0}, {Sys().Backend().EventFd(), POLLIN, 0}};
+    const nfds_t count = 3;  // poll passes over the descriptors that are -1
     if (Sys().Clock.IsTestClock() && timeout > 0) {
         // Nobody moves the test clock while the loop waits: the next timer
         // is due now, unless something else arrives at once.
@@ -132,10 +134,12 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         rtl::TThread::Synchronize([&] { result = SendMessage(hwnd, msg, wParam, lParam); });
         return result;
     }
+    if (TWindowSystem::IsRemote(hwnd)) return ChannelSend(hwnd, msg, wParam, lParam);
     return CallProc(hwnd, msg, wParam, lParam, true);
 }
 
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (TWindowSystem::IsRemote(hwnd)) return ChannelPost(hwnd, msg, wParam, lParam);
     if (hwnd && OnMainThread() && !Win(hwnd)) return false;
     TMsg m;
     m.Hwnd = hwnd;

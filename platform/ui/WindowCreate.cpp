@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "ui/Activation.h"
+#include "ui/Channel.h"
 #include "ui/Dispatch.h"
 #include "ui/Hooks.h"
 #include "ui/Input.h"
@@ -166,6 +167,7 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     if (!live) return nullptr;
     LinkWindow(*live, cbt.InsertAfter);
     if (live->TopLevel()) {
+        ChannelListen();  // other processes of ours may look for it
         FitSurface(*live);
         Sys().Backend().Created(*live);
         Sys().Backend().Restacked();
