@@ -14,7 +14,7 @@ object SampleForm: TSampleForm
   Caption = 'Sample form'
   BorderStyle = bsSingle
   BorderIcons = [biSystemMenu, biMinimize]
-  ClientWidth = 420
+  ClientWidth = 560
   ClientHeight = 300
   Color = 15847088
   Position = poScreenCenter
@@ -76,7 +76,7 @@ object SampleForm: TSampleForm
   object Bevel1: TBevel
     Left = 8
     Top = 206
-    Width = 404
+    Width = 544
     Height = 2
     Shape = bsTopLine
   end
@@ -104,7 +104,7 @@ object SampleForm: TSampleForm
     Text = 'Disabled edit'
   end
   object Button1: TButton
-    Left = 256
+    Left = 396
     Top = 264
     Width = 75
     Height = 25
@@ -113,7 +113,7 @@ object SampleForm: TSampleForm
     Font.Style = [fsBold]
   end
   object Button2: TButton
-    Left = 337
+    Left = 477
     Top = 264
     Width = 75
     Height = 25
@@ -127,6 +127,38 @@ object SampleForm: TSampleForm
     Height = 25
     Caption = 'Disabled'
     Enabled = False
+  end
+  object TreeView1: TTreeView
+    Left = 424
+    Top = 8
+    Width = 128
+    Height = 120
+    HideSelection = False
+  end
+  object ScrollBox1: TScrollBox
+    Left = 424
+    Top = 136
+    Width = 128
+    Height = 64
+    object Label3: TLabel
+      Left = 4
+      Top = 4
+      Caption = 'Inside a scroll box'
+    end
+    object Button4: TButton
+      Left = 4
+      Top = 70
+      Width = 75
+      Height = 25
+      Caption = 'Below'
+    end
+  end
+  object Gauge1: TGauge
+    Left = 424
+    Top = 208
+    Width = 128
+    Height = 17
+    Progress = 47
   end
   object PopupMenu1: TPopupMenu
     object Contents1: TMenuItem
@@ -168,7 +200,20 @@ TSampleForm::TSampleForm(TComponent* owner) : TForm(owner) {
     PublishField("Button1", Button1);
     PublishField("Image1", Image1);
     PublishField("PopupMenu1", PopupMenu1);
+    PublishField("TreeView1", TreeView1);
     ReadLayout(SampleLayout);
+    // Folders with sub-folders, one of them open and selected.
+    TTreeNodes& items = TreeView1->Items();
+    TTreeNode* desktop = items.Add(nullptr, "Desktop");
+    for (const char* name : {"Documents", "Music", "Videos", "Pictures", "Downloads", "Projects"}) {
+        TTreeNode* folder = items.AddChild(desktop, name);
+        if (std::string(name) == "Videos")
+            for (const char* clip : {"Clips", "Holiday", "Talks"}) items.AddChild(folder, clip);
+    }
+    desktop->Expand(false);
+    items.Item(3)->Expand(false);
+    TreeView1->SetSelected(items.Item(5));
+    items.Add(nullptr, "Computer")->SetHasChildren(true);
 }
 
 }  // namespace vcltest

@@ -9,6 +9,7 @@
 #include "vcl/TImage.h"
 #include "vcl/TLabel.h"
 #include "vcl/TMenus.h"
+#include "vcl/TTreeView.h"
 
 namespace vcltest {
 
@@ -22,6 +23,7 @@ public:
     vcl::TButton* Button1 = nullptr;
     vcl::TImage* Image1 = nullptr;
     vcl::TPopupMenu* PopupMenu1 = nullptr;
+    vcl::TTreeView* TreeView1 = nullptr;
 };
 
 }  // namespace vcltest
