@@ -26,6 +26,7 @@ public:
         node.ClassName = Ident();
         for (;;) {
             SkipBlanks();
+            if (FPos >= FText.size()) Fail("'end' expected");
             if (AtWord("end")) {
                 Keyword("end");
                 return node;
