@@ -392,6 +392,9 @@ UINT Track(HMENU menu, UINT flags, TPoint at, HWND owner, bool system) {
     tracking.Flags = flags;
     tracking.System = system;
     gTracking = &tracking;
+    struct TDone {  // also when a window procedure throws out of the loop
+        ~TDone() { gTracking = nullptr; }
+    } done;
     CallProc(owner, WM_ENTERMENULOOP, 1, 0, true);
     if (!(flags & TPM_NONOTIFY)) CallProc(owner, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0, true);
     const bool wasActive = Sys().AppActive;
@@ -422,7 +425,7 @@ UINT Track(HMENU menu, UINT flags, TPoint at, HWND owner, bool system) {
         DestroyWindow(tracking.Popups.front().Window);
         CallProc(owner, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0, true);
     }
-    gTracking = nullptr;
+    gTracking = nullptr;  // the menu is gone before the owner hears so
     CallProc(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0, true);
     CallProc(owner, WM_EXITMENULOOP, 1, 0, true);
     return tracking.Chosen;

@@ -94,13 +94,17 @@ void PumpSystemWork() {
     if (rtl::CheckSynchronize(0)) gSystemWorkDone = true;
     if (ChannelServe()) gSystemWorkDone = true;
     if (!gPumpingBackend) {
+        // Native events may run window procedures (activation), which may
+        // pump again or throw; the backend's queue is read by one at a time.
         gPumpingBackend = true;
+        struct TDone {
+            ~TDone() { gPumpingBackend = false; }
+        } done;
         TBackend& backend = Sys().Backend();
         if (backend.HasPendingEvents()) {
             backend.DispatchEvents();
             gSystemWorkDone = true;
         }
-        gPumpingBackend = false;
     }
     RunInternalTimers();
 }

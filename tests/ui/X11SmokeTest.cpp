@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "gfx/ImageCodecs.h"
 #include "gfx/TCanvas.h"
 #include "ui/Backend.h"
+#include "ui/Clipboard.h"
 #include "ui/DefWindowProc.h"
 #include "ui/Input.h"
 #include "ui/Keys.h"
@@ -30,6 +32,7 @@
 #include "ui/WindowClass.h"
 #include "ui/WindowPos.h"
 #include "ui/WindowSystem.h"
+#include "ui/x11/X11Backend.h"
 
 extern char** environ;
 
@@ -174,6 +177,24 @@ TEST_F(X11Smoke, WindowWithRegionTakesClickAndKeyAndShowsOnScreen) {
     EXPECT_EQ(rgb(110, 90), gfx::clRed);      // the window
     EXPECT_EQ(rgb(175, 155), gfx::clBlack);   // the hole its region cuts shows the root
     EXPECT_EQ(rgb(50, 50), gfx::clBlack);     // beside the window
+}
+
+TEST_F(X11Smoke, ClipboardTextReachesAnotherClient) {
+    // Windows-1252 text with an accented letter and the euro sign, which
+    // travel as UTF-8.
+    const std::string text = "caf\xE9 costs 5 \x80";
+    ASSERT_TRUE(SetClipboardText(text));
+    EXPECT_EQ(GetClipboardText(), text);
+    std::string read;
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        TX11Backend other;  // a second connection, as another program would have
+        read = other.GetClipboardText();
+        done = true;
+    });
+    EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
+    reader.join();
+    EXPECT_EQ(read, text);
 }
 
 }  // namespace
