@@ -30,6 +30,7 @@ namespace {
 // Message boxes carry the application's title, as the main window does.
 const std::string TitlePattern = "^Kestrune YouTube Converter 2\\.8$";
 const std::string ProgressPattern = "^YouTube to AVI DivX\\.\\.\\.$";
+const std::string ChooserPattern = "^Browse for Folder$";
 
 struct TClientPoint {
     int X = 0;
@@ -40,6 +41,7 @@ struct TClientPoint {
 constexpr TClientPoint MainClientSize{372, 250};
 constexpr TClientPoint AddressEdit{48, 98};
 constexpr TClientPoint StartButton{304, 153};
+constexpr TClientPoint FolderButton{350, 210};
 constexpr TClientPoint ProgressClientSize{389, 163};
 constexpr TClientPoint CancelButton{340, 140};
 
@@ -152,6 +154,18 @@ protected:
         ClickClient(MainWindow, MainClientSize, StartButton);
     }
 
+    // The folder edit is read-only; its button opens a chooser whose edit
+    // holds the current folder.
+    void ChooseOutputFolder(const std::string& folder) {
+        ClickClient(MainWindow, MainClientSize, FolderButton);
+        ASSERT_FALSE(VisibleWindow(ChooserPattern, 30).empty()) << "the folder chooser did not show";
+        Desktop->Key("End");
+        Desktop->Key("shift+Home");
+        Desktop->Type(folder);
+        Desktop->Key("Return");
+        EXPECT_TRUE(WaitUntil([&] { return Desktop->VisibleWindows(ChooserPattern).empty(); }, 30));
+    }
+
     std::string VisibleWindow(const std::string& pattern, double seconds) {
         std::string found;
         WaitUntil(
@@ -231,7 +245,10 @@ TEST_F(TKestruneDesktopTest, TypedAddressAndStartDeliverTheVideoToTheDesktopThen
     EXPECT_EQ(settings[3], "1");
 }
 
-TEST_F(TKestruneDesktopTest, ProgressWindowShowsWhileTheLongClipIsConverted) {
+TEST_F(TKestruneDesktopTest, LongClipGoesIntoAChosenFolderWhileTheProgressWindowShows) {
+    const std::string chosen = Root + "chosen";
+    fs::create_directories(chosen);
+    ASSERT_NO_FATAL_FAILURE(ChooseOutputFolder(chosen));
     StartJob("long");
     const std::string progress = VisibleWindow(ProgressPattern, 30);
     ASSERT_FALSE(progress.empty()) << "the progress window did not show";
@@ -244,7 +261,8 @@ TEST_F(TKestruneDesktopTest, ProgressWindowShowsWhileTheLongClipIsConverted) {
     }
     ASSERT_FALSE(MessageBox(JobSeconds).empty()) << "no message box came";
     AnswerMessageBox();
-    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Test_Pattern_Long_Play__1_minute_.AVI"});
+    EXPECT_TRUE(fs::exists(chosen + "/Test_Pattern_Long_Play__1_minute_.AVI"));
+    EXPECT_TRUE(DesktopFiles().empty());
 }
 
 TEST_F(TKestruneDesktopTest, CancelDuringTheDownloadDeliversNothing) {
