@@ -120,6 +120,12 @@ void WaitForWork(HWND filter, UINT filterMin, UINT filterMax) {
     const int64_t due = Sys().Timers.NextDue();
     const int64_t now = Sys().Clock.Now();
     int timeout = due < 0 ? -1 : int(std::clamp<int64_t>(due - now, 0, 1 << 30));
+    // Events the display library has already read off its socket (during a
+    // round trip since the last look) would not wake the poll.
+    if (Sys().Backend().HasPendingEvents()) {
+        queue.EndWait();
+        return;
+    }
     pollfd fds[3] = {{queue.WakeFd(), POLLIN, 0}, {ChannelFd(), POLLIN, 0}, {Sys().Backend().EventFd(), POLLIN, 0}};
     const nfds_t count = 3;  // poll passes over the descriptors that are -1
     if (Sys().Clock.IsTestClock() && timeout > 0) {
