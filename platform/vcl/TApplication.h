@@ -50,6 +50,10 @@ public:
     TCustomForm* MainForm() const { return FMainForm; }
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool value) { FShowMainForm = value; }
+    // Whether controls show their hints; controls switch it off while they
+    // track a press and restore it after.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value) { FShowHint = value; }
 
     // Makes a form owned by the application and stores it in `reference`
     // before its constructor runs; the first form made becomes the main form.
@@ -111,6 +115,7 @@ private:
     TIcon FIcon;
     TCustomForm* FMainForm = nullptr;
     bool FShowMainForm = true;
+    bool FShowHint = true;
     bool FTerminated = false;
     bool FRunning = false;
     TControl* FMouseControl = nullptr;

@@ -1,8 +1,12 @@
 // Forms from their stored layout: the order of their events, modal runs and
 // their results, close requests that are refused, and the tab order.
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "VclTest.h"
+#include "rtl/TThread.h"
 #include "ui/MessageLoop.h"
 #include "ui/Window.h"
 #include "ui/WindowPos.h"
@@ -11,6 +15,7 @@
 #include "vcl/TEdit.h"
 #include "vcl/TLabel.h"
 #include "vcl/TScreen.h"
+#include "vcl/TTimer.h"
 #include "vcl/VclExceptions.h"
 
 using namespace vcl;
@@ -392,6 +397,53 @@ TEST_F(TabOrder, ALabelAcceleratorFocusesItsControl) {
     Chord(ui::VK_MENU, 'T', 't');
     EXPECT_TRUE(form->Edit3->Focused());
     form->Free();
+}
+
+}  // namespace
+
+namespace {
+
+// A worker thread hands work to the main thread while the application's
+// loop runs; the loop carries it out.
+class TWorker : public rtl::TThread {
+public:
+    std::atomic<bool> Ran{false};
+    bool OnMain = false;
+
+protected:
+    void Execute() override {
+        Synchronize([this] { OnMain = rtl::IsMainThread(); });
+        Ran = true;
+    }
+};
+
+using ApplicationLoop = FormTest;
+
+TEST_F(ApplicationLoop, ThreadHandOversRunWhileTheLoopRuns) {
+    TWorker worker;
+    worker.Start();
+    for (int i = 0; i < 500 && !worker.Ran; ++i) {
+        Pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    worker.WaitFor();
+    EXPECT_TRUE(worker.Ran);
+    EXPECT_TRUE(worker.OnMain);
+}
+
+TEST_F(ApplicationLoop, TimersTickWithTheClock) {
+    TTimer timer(nullptr);
+    int ticks = 0;
+    timer.SetInterval(250);
+    timer.OnTimer = [&](TObject*) { ++ticks; };
+    timer.SetOnTimer(timer.OnTimer);
+    ui::headless::AdvanceClock(1000);
+    Pump();
+    EXPECT_EQ(ticks, 4);
+    timer.SetEnabled(false);
+    ui::headless::AdvanceClock(1000);
+    Pump();
+    EXPECT_EQ(ticks, 4);
 }
 
 }  // namespace
