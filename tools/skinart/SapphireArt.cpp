@@ -81,7 +81,46 @@ void BoxFace(TArt& art, const TShape& shape, int state) {
     art.Fill(Ring(shape, 1), Hex(borders[state]));
 }
 
+// Inside a frame piece's outline the key colour must never show. In the corner
+// slices, which painters may rebuild over the parent's pixels, the control's
+// face lies opaque under the frame's own pixels. Along the sides and in the
+// centre the frame is blended over the control's own background (a gradient,
+// as often as not), so there untouched pixels only become see-through.
+void LayFace(TArt& art, const TShape& outline, const TFace* face, TSlices slices) {
+    const float w = static_cast<float>(art.Width()), h = static_cast<float>(art.Height());
+    for (int y = 0; y < art.Height(); ++y)
+        for (int x = 0; x < art.Width(); ++x) {
+            const float px = x + 0.5f, py = y + 0.5f;
+            if (outline(px, py) >= 0) continue;
+            const bool left = x < slices.Left, right = x >= art.Width() - slices.Right;
+            const bool top = y < slices.Top, bottom = y >= art.Height() - slices.Bottom;
+            // The face where the pixel lands on a control of the face's size.
+            auto under = [&]() {
+                return face->Paint(right ? face->Width - (w - px) : px, bottom ? face->Height - (h - py) : py);
+            };
+            TRgba& p = art.At(x, y);
+            if (face && (left || right) && (top || bottom)) {
+                const TRgba own = p;
+                p = WithAlpha(under(), 1);
+                art.Blend(x, y, own);
+            } else if (p.A == 0) {
+                p = WithAlpha(face ? under() : Hex(0xFFFFFF), 0);
+            }
+        }
+}
+
+const TFace* FaceOf(const TFaces& faces, size_t state) { return faces.empty() ? nullptr : &faces.at(state); }
+
 }  // namespace
+
+TFace Flat(unsigned rgb) { return {Solid(Hex(rgb))}; }
+
+TPaint Sheen(float width) {
+    return [width](float x, float) {
+        const float t = std::fabs(x - width / 2) / (width / 2);
+        return Mix(Hex(0xD3E4FA), Hex(0xF1F6FE), t * t);
+    };
+}
 
 TFrames FormFrame() {
     TArt art(9, 9);
@@ -94,9 +133,11 @@ TFrames FormFrame() {
     return {art};
 }
 
-TFrames TitleFrame() {
+TFrames TitleFrame(const TFaces& faces) {
     TFrames frames;
-    for (unsigned outline : {0x4A6186u, Ink}) {
+    const unsigned outlines[2] = {0x4A6186, Ink};
+    for (size_t state = 0; state < 2; ++state) {
+        const unsigned outline = outlines[state];
         TArt art(9, 6);
         const TShape outer = RoundRect(0, 0, 9, 12, 4, 4, 0, 0);
         art.Fill(outer, Hex(outline));
@@ -109,6 +150,7 @@ TFrames TitleFrame() {
             for (int x = 0; x < 9; ++x)
                 if (inside.At(x, y).A > 0.5f) art.At(x, y) = y == 1 ? Hex(0xFFFFFF, 0.3f) : TRgba{};
         for (int x = 0; x < 9; ++x) art.At(x, 5) = Hex(outline == Ink ? 0x173F80u : 0x6F86AAu);
+        LayFace(art, outer, FaceOf(faces, state), {4, 4, 4, 1});
         frames.push_back(art);
     }
     return frames;
@@ -185,7 +227,8 @@ TFrames MenuCheck() {
     return frames;
 }
 
-TFrames BorderFrame(const std::vector<unsigned>& borders, int margin, float radius, bool pressedLast) {
+TFrames BorderFrame(const std::vector<unsigned>& borders, int margin, float radius, bool pressedLast,
+                    const TFaces& faces) {
     TFrames frames;
     const float size = static_cast<float>(2 * margin + 1);
     for (size_t i = 0; i < borders.size(); ++i) {
@@ -195,21 +238,23 @@ TFrames BorderFrame(const std::vector<unsigned>& borders, int margin, float radi
         art.Fill(Ring(outer, 1), Hex(borders[i]));
         const bool pressed = pressedLast && i + 1 == borders.size();
         art.Fill(Ring(inner, 1), pressed ? Hex(0x0A1F44, 0.16f) : Hex(0xFFFFFF, 0.7f));
+        LayFace(art, outer, FaceOf(faces, i), {margin, margin, margin, margin});
         frames.push_back(art);
     }
     return frames;
 }
 
-TFrames TabFrame() {
+TFrames TabFrame(const TFaces& faces) {
     TFrames frames;
     const unsigned borders[4] = {0x9AB0D2, 0x5D8FD6, 0x6F8DBA, 0xC3CFE0};
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < 4; ++i) {
         TArt art(9, 9);
         const TShape outer = RoundRect(0, 0, 9, 14, 3, 3, 0, 0);
         art.Fill(Ring(outer, 1), Hex(borders[i]));
         art.Fill(Ring(RoundRect(1, 1, 8, 14, 2, 2, 0, 0), 1), Hex(0xFFFFFF, 0.75f));
         // The selected tab carries a sapphire line along its top.
         if (i == 2) art.Fill(RoundRect(1, 1, 8, 3, 2, 2, 0, 0), Hex(Light));
+        LayFace(art, outer, FaceOf(faces, i), {4, 4, 4, 4});
         frames.push_back(art);
     }
     return frames;
@@ -320,17 +365,14 @@ TFrames Tick(bool vertical) {
 
 TFrames HugeButtonSheen() {
     TArt art(164, 1);
-    for (int x = 0; x < 164; ++x) {
-        const float t = std::fabs(x - 81.5f) / 81.5f;
-        art.At(x, 0) = Mix(Hex(0xD3E4FA), Hex(0xF1F6FE), t * t);
-    }
+    art.Fill([](float, float) { return -1.0f; }, Sheen(164));
     return {art};
 }
 
-TFrames HugeButtonFrame() {
+TFrames HugeButtonFrame(const TFaces& faces) {
     const unsigned borders[4] = {0x4C7FC8, 0x2E6FD6, 0x1D4E9E, 0xB3C3DA};
     TFrames frames;
-    for (int state = 0; state < 4; ++state) {
+    for (size_t state = 0; state < 4; ++state) {
         TArt art(36, 36);
         const TShape outer = RoundRect(0.5f, 0.5f, 35.5f, 35.5f, 10);
         art.Fill(Ring(outer, 1.4f), Hex(borders[state]));
@@ -345,6 +387,7 @@ TFrames HugeButtonFrame() {
             for (int x = 0; x < 36; ++x)
                 if (outer(x + 0.5f, y + 0.5f) > -1) body.At(x, y).A = 0;
         art.Draw(body, 0, 0);
+        LayFace(art, outer, FaceOf(faces, state), {12, 12, 12, 12});
         frames.push_back(art);
     }
     return frames;

@@ -21,18 +21,65 @@ constexpr int TextValue = 2171169;   // the same, as the options text writes it
 // Glossy backgrounds of buttons, normal and hot.
 constexpr TGradientStep ButtonTop{0xFFFFFF, 0xEEF3FA, 50, 0}, ButtonBottom{0xE0E9F6, 0xEAF0F9, 50, 0};
 constexpr TGradientStep HotTop{0xFFFFFF, 0xE6F1FE, 50, 0}, HotBottom{0xC9E0FB, 0xDCEBFD, 50, 0};
+// The title band: an inactive window's grey-blue glass, an active one's sapphire.
+constexpr TGradientStep TitleTop{0xB3C5DF, 0x9DB3D3, 48, 0}, TitleBottom{0x8EA6CA, 0x849DC3, 52, 0};
+constexpr TGradientStep ActiveTop{0x6FA0E8, 0x3F7ACF, 48, 0}, ActiveBottom{0x2A66C2, 0x1E56AE, 52, 0};
+// Window backgrounds: an inactive window's a little greyer than an active one's.
+constexpr TGradientStep InactiveWindow{0xF1F3F7, 0xE2E7EE, 100, 0}, ActiveWindow{0xF3F7FD, 0xE3ECF8, 100, 0};
+// One-step shades of single controls.
+constexpr TGradientStep GaugeShade{0xE4EBF6, 0xF9FBFE, 100, 0}, HintShade{0xFFFFFF, 0xE6EEF9, 100, 0};
+constexpr TGradientStep MenuHot{0xEDF4FE, 0xD4E5FB, 100, 0};
+constexpr TGradientStep ThumbShade{0xF4F7FC, 0xDDE6F3, 100, 0}, ThumbHotShade{0xEAF3FE, 0xC6DDF8, 100, 0};
+// The progress bar's glass, top to bottom (or left to right).
+constexpr TGradientStep ProgressLight{0x8CBCF3, 0x5595E6, 48, 0}, ProgressDeep{0x3777D6, 0x4A8AE2, 52, 0};
+// Flat faces.
+constexpr unsigned EditFace = 0xFFFFFF, ScrollFace = 0xEEF2F8, ScrollHot = 0xDCEAFB, PageFace = 0xFBFCFE,
+                   LowPanelFace = 0xE1E9F5, TabFace = 0xE6EDF8, TabHot = 0xF7FAFE;
 
-// A picture of straight RGBA as a 32-bit bitmap (fully transparent pixels
-// black, so that they pack small).
+TGradientStep Across(TGradientStep step) { return {step.From, step.To, step.Percent, 1}; }
+
+// A gradient as the skin paints it over a control of width x height: each
+// step takes its share of the length (the last one the rest), down or across.
+TFace Face(std::vector<TGradientStep> steps, float width, float height) {
+    const bool across = steps[0].Mode == 1;
+    const float length = across ? width : height;
+    TPaint paint = [steps, across, length](float x, float y) {
+        const float at = across ? x : y;
+        float start = 0;
+        for (size_t i = 0;; ++i) {
+            const TGradientStep& step = steps[i];
+            const bool last = i + 1 == steps.size();
+            const float end = last ? length : start + length * static_cast<float>(step.Percent) / 100;
+            if (last || at < end)
+                return Mix(Hex(step.From), Hex(step.To), std::clamp((at - start) / (end - start), 0.0f, 1.0f));
+            start = end;
+        }
+    };
+    return {paint, width, height};
+}
+
+// The normal face for state 0 and the hot one for every further state.
+TFaces ByState(TFace normal, TFace hot, size_t states) {
+    TFaces faces(states, hot);
+    faces[0] = normal;
+    return faces;
+}
+
+// A picture of straight RGBA as a 32-bit bitmap with premultiplied colours:
+// a skin of this version takes the pixels of its PNG images as they are, and
+// the layered windows that show them (glows, extended borders) compose
+// premultiplied pixels. Fully transparent pixels are all zero.
 gfx::TBitmap ToBitmap(const TArt& art) {
     gfx::TBitmap bitmap(art.Width(), art.Height(), gfx::pf32bit);
+    auto byte = [](float v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
     for (int y = 0; y < art.Height(); ++y)
         for (int x = 0; x < art.Width(); ++x) {
             const TRgba& c = art.At(x, y);
-            auto byte = [](float v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
             const uint8_t a = byte(c.A);
+            const float k = a / 255.0f;
             gfx::StorePixel(bitmap, x, y,
-                            a == 0 ? gfx::TBgra{0, 0, 0, 0} : gfx::TBgra{byte(c.B), byte(c.G), byte(c.R), a});
+                            a == 0 ? gfx::TBgra{0, 0, 0, 0}
+                                   : gfx::TBgra{byte(c.B * k), byte(c.G * k), byte(c.R * k), a});
         }
     return bitmap;
 }
@@ -55,9 +102,11 @@ public:
     std::vector<TSkinFile> Build() {
         PlaceMasterPieces();
         WriteOptions();
+        // The huge button's corners: its stretched sheen, then its hot gloss.
+        const TFaces huge = ByState({Sheen(140), 140, 48}, Face({HotTop, HotBottom}, 140, 48), 4);
         std::vector<TSkinFile> files{
             {"Options.dat", FOptions.Text()},
-            {"ButtonHuge.bmp", MaskedBmp(HugeButtonFrame())},
+            {"ButtonHuge.bmp", MaskedBmp(HugeButtonFrame(huge))},
             {"Corner.bmp", MaskedBmp({CornerOrnament()})},
             {"Master.bmp", gfx::WriteBmp(FAtlas.Bitmap())},
             {"GlowBtn.PNG", gfx::WritePng(ToBitmap(ControlGlow(18, 10)))},
@@ -99,18 +148,37 @@ private:
                                 TTitle{"SICONMAX", tsMaximize, 19}, TTitle{"SICONNORM", tsRestore, 19},
                                 TTitle{"SICONHELP", tsHelp, 19}, TTitle{"TITLEBUTTON", tsNone, 19}})
             Put(t.Key, TitleButton(t.Symbol, t.Width, 17, false), 1);
-        Put("FORMTITLE", TitleFrame(), 1);
-        Put("BUTTON", BorderFrame({0x8AA4CC, 0x3D7BD6, 0x24549E}, 3, 3, true), 1);
-        Put("EDIT", BorderFrame({0x8FA7CB, 0x3D7BD6}, 3, 2, false), 1);
-        Put("GAUGE", BorderFrame({0x8EA6CA}, 4, 3.5f, true), 1);
-        Put("PROGRESS", BorderFrame({0x1A4F9F}, 4, 3.5f, false), 1);
-        Put("SCROLLBTN", BorderFrame({0xC3D0E4, 0x6F9BDB, 0x2C5DA8, 0xD5DDEA}, 3, 2, false), 1);
-        Put("THUMB", BorderFrame({0x9DB3D4, 0x5D8FD6, 0x2C5DA8, 0xC9D3E2}, 4, 3, false), 1);
-        Put("MENUITEM", BorderFrame({0x7EA6E0, 0x7EA6E0}, 3, 2, false), 1);
-        Put("GROUPBOX", BorderFrame({0xA9BEDD}, 3, 3, false), 1);
-        Put("HINT", BorderFrame({0x8EA6CA}, 3, 2, false), 1);
-        Put("PAGE", BorderFrame({0x8FA7CB}, 3, 1, false), 1);
-        const TFrames tab = TabFrame();
+        // Each frame piece carries the face of the sections that use it, at
+        // the size of a typical control.
+        Put("FORMTITLE", TitleFrame({Face({TitleTop, TitleBottom}, 378, 22), Face({ActiveTop, ActiveBottom}, 378, 22)}),
+            1);
+        const TFaces button = ByState(Face({ButtonTop, ButtonBottom}, 75, 25), Face({HotTop, HotBottom}, 75, 25), 3);
+        Put("BUTTON", BorderFrame({0x8AA4CC, 0x3D7BD6, 0x24549E}, 3, 3, true, button), 1);
+        Put("EDIT", BorderFrame({0x8FA7CB, 0x3D7BD6}, 3, 2, false, {Flat(EditFace), Flat(EditFace)}), 1);
+        Put("GAUGE", BorderFrame({0x8EA6CA}, 4, 3.5f, true, {Face({GaugeShade}, 369, 17)}), 1);
+        Put("PROGRESSH", BorderFrame({0x1A4F9F}, 4, 3.5f, false, {Face({ProgressLight, ProgressDeep}, 185, 17)}), 1);
+        Put("PROGRESSV",
+            BorderFrame({0x1A4F9F}, 4, 3.5f, false, {Face({Across(ProgressLight), Across(ProgressDeep)}, 17, 185)}), 1);
+        Put("SCROLLBTN", BorderFrame({0xC3D0E4, 0x6F9BDB, 0x2C5DA8, 0xD5DDEA}, 3, 2, false,
+                                     ByState(Flat(ScrollFace), Flat(ScrollHot), 4)),
+            1);
+        for (bool vertical : {false, true}) {
+            const auto shade = [vertical](TGradientStep step) {
+                return vertical ? Face({Across(step)}, 17, 60) : Face({step}, 60, 17);
+            };
+            Put(vertical ? "THUMBV" : "THUMBH", BorderFrame({0x9DB3D4, 0x5D8FD6, 0x2C5DA8, 0xC9D3E2}, 4, 3, false,
+                                                            ByState(shade(ThumbShade), shade(ThumbHotShade), 4)),
+                1);
+        }
+        // Menu items show their frame only while hot.
+        const TFace menuHot = Face({MenuHot}, 140, 20);
+        Put("MENUITEM", BorderFrame({0x7EA6E0, 0x7EA6E0}, 3, 2, false, {menuHot, menuHot}), 1);
+        // A group box is see-through.
+        Put("GROUPBOX", BorderFrame({0xA9BEDD}, 3, 3, false, {}), 1);
+        Put("HINT", BorderFrame({0x8EA6CA}, 3, 2, false, {Face({HintShade}, 140, 20)}), 1);
+        Put("PAGE", BorderFrame({0x8FA7CB}, 3, 1, false, {Flat(PageFace)}), 1);
+        Put("PANEL_LOW", BorderFrame({0x8FA7CB}, 3, 1, false, {Flat(LowPanelFace)}), 1);
+        const TFrames tab = TabFrame(ByState(Flat(TabFace), Flat(TabHot), 4));
         Put("TABTOP", tab, 1);
         TFrames bottom, left, right;
         for (const TArt& frame : tab) {
@@ -196,9 +264,9 @@ private:
     void EditLook(int transparency) {
         FOptions.Key("BORDERSMASK", Frame("EDIT", 3, 1));
         FOptions.Key("STATES", 2);
-        FOptions.Colour("COLOR", 0xFFFFFF);
+        FOptions.Colour("COLOR", EditFace);
         FOptions.Colour("FONTCOLOR", 0x1A1A1A);
-        FOptions.Colour("HOTCOLOR", 0xFFFFFF);
+        FOptions.Colour("HOTCOLOR", EditFace);
         FOptions.Colour("HOTFONTCOLOR", 0x1A1A1A);
         if (transparency > 0) {
             FOptions.Key("TRANSPARENCY", transparency);
@@ -210,27 +278,27 @@ private:
         FOptions.Key("BORDERSMASK", Frame("SCROLLBTN", 3, 1));
         FOptions.Key("GLYPHMASK", Glyph(arrow));
         FOptions.Key("STATES", 4);
-        FOptions.Colour("COLOR", 0xEEF2F8);
-        FOptions.Colour("HOTCOLOR", 0xDCEAFB);
+        FOptions.Colour("COLOR", ScrollFace);
+        FOptions.Colour("HOTCOLOR", ScrollHot);
         FOptions.Colour("FONTCOLOR", Navy);
         FOptions.Colour("HOTFONTCOLOR", Navy);
     }
 
     void Thumb(bool vertical) {
-        FOptions.Key("BORDERSMASK", Frame("THUMB", 4, 1));
+        FOptions.Key("BORDERSMASK", Frame(vertical ? "THUMBV" : "THUMBH", 4, 1));
         FOptions.Key("GLYPHMASK", Glyph(vertical ? "GRIPV" : "GRIPH"));
         FOptions.Key("STATES", 4);
-        const int mode = vertical ? 1 : 0;
+        const auto shade = [vertical](TGradientStep step) { return vertical ? Across(step) : step; };
         FOptions.Colour("COLOR", 0xE3EAF5);
         FOptions.Key("GRADIENTPERCENT", 100);
-        FOptions.Gradient("GRADIENTDATA", {{0xF4F7FC, 0xDDE6F3, 100, mode}});
+        FOptions.Gradient("GRADIENTDATA", {shade(ThumbShade)});
         FOptions.Colour("HOTCOLOR", 0xD5E5FA);
         FOptions.Key("HOTGRADIENTPERCENT", 100);
-        FOptions.Gradient("HOTGRADIENTDATA", {{0xEAF3FE, 0xC6DDF8, 100, mode}});
+        FOptions.Gradient("HOTGRADIENTDATA", {shade(ThumbHotShade)});
     }
 
-    void Track(unsigned colour, unsigned hot) {
-        FOptions.Key("STATES", 2);
+    void Track(unsigned colour, unsigned hot, int states = 2) {
+        FOptions.Key("STATES", states);
         FOptions.Colour("COLOR", colour);
         FOptions.Colour("HOTCOLOR", hot);
     }
@@ -238,16 +306,16 @@ private:
     void Tab(const char* piece) {
         FOptions.Key("BORDERSMASK", Frame(piece, 4, 1));
         FOptions.Key("STATES", 4);
-        FOptions.Colour("COLOR", 0xE6EDF8);
+        FOptions.Colour("COLOR", TabFace);
         FOptions.Colour("FONTCOLOR", Navy);
-        FOptions.Colour("HOTCOLOR", 0xF7FAFE);
+        FOptions.Colour("HOTCOLOR", TabHot);
         FOptions.Colour("HOTFONTCOLOR", Navy);
     }
 
     void Page() {
         FOptions.Key("BORDERSMASK", Frame("PAGE", 3, 1));
         FOptions.Key("STATES", 1);
-        FOptions.Colour("COLOR", 0xFBFCFE);
+        FOptions.Colour("COLOR", PageFace);
         FOptions.Colour("FONTCOLOR", Text);
     }
 
@@ -257,22 +325,44 @@ private:
         FOptions.Colour("FONTCOLOR", font);
     }
 
-    void VerticalShade(unsigned top, unsigned bottom, int mode = 0) {
+    void VerticalShade(unsigned top, unsigned bottom, int mode = 0) { Shade({top, bottom, 100, mode}); }
+    void Shade(TGradientStep step) {
         FOptions.Key("GRADIENTPERCENT", 100);
-        FOptions.Gradient("GRADIENTDATA", {{top, bottom, 100, mode}});
+        FOptions.Gradient("GRADIENTDATA", {step});
     }
 
+    // A window paints its frame and background in the normal look while
+    // inactive and in the hot look while active.
     void WindowLook() {
         FOptions.Key("BORDERSMASK", "^0019^0032^0028^0041^0004^0004^0004^0004^1^0^1^1");
         FOptions.Key("STATES", 2);
-        FOptions.Colour("COLOR", Pale);
+        FOptions.Colour("COLOR", 0xEAEEF3);
         FOptions.Key("GRADIENTPERCENT", 100);
-        FOptions.Gradient("GRADIENTDATA", {{0xF3F7FD, 0xE3ECF8, 100, 0}});
+        FOptions.Gradient("GRADIENTDATA", {InactiveWindow});
         FOptions.Key("FONTCOLOR", TextValue);
         FOptions.Colour("HOTCOLOR", Pale);
         FOptions.Key("HOTGRADIENTPERCENT", 100);
-        FOptions.Gradient("HOTGRADIENTDATA", {{0xF3F7FD, 0xE3ECF8, 100, 0}});
+        FOptions.Gradient("HOTGRADIENTDATA", {ActiveWindow});
         FOptions.Key("HOTFONTCOLOR", TextValue);
+    }
+
+    // Check boxes and radio buttons show the window through in both looks.
+    void SeeThroughLook() {
+        FOptions.Key("STATES", 2);
+        FOptions.Colour("COLOR", Pale);
+        FOptions.Key("FONTCOLOR", TextValue);
+        FOptions.Key("TRANSPARENCY", 100);
+        FOptions.Colour("HOTCOLOR", Pale);
+        FOptions.Key("HOTTRANSPARENCY", 100);
+        FOptions.Key("HOTFONTCOLOR", TextValue);
+    }
+
+    // The grip bars keep their old gradient text; the calm blue colour takes
+    // most of the share, so that the gradient only tints it.
+    void GripLook(const char* gradient) {
+        Plain(Mist);
+        FOptions.Key("GRADIENTPERCENT", 20);
+        FOptions.Key("GRADIENTDATA", gradient);
     }
 
     void GlobalInfo() {
@@ -337,9 +427,7 @@ private:
         o.Key("TRANSPARENCY", 100);
 
         o.Section("GRIPH");
-        Plain(0xE6EDF8);
-        o.Key("GRADIENTPERCENT", 100);
-        o.Key("GRADIENTDATA", "12365438;16769878;62;1;0;16769878;16777152;35;1;0;16777152;16777152;0;1;0");
+        GripLook("12365438;16769878;62;1;0;16769878;16777152;35;1;0;16777152;16777152;0;1;0");
 
         o.Section("GROUPBOX");
         o.Key("BORDERSMASK", Frame("GROUPBOX", 3, 1));
@@ -366,7 +454,7 @@ private:
         o.Colour("FONTCOLOR", Navy);
         o.Colour("HOTCOLOR", 0xDCEAFB);
         o.Key("HOTGRADIENTPERCENT", 100);
-        o.Gradient("HOTGRADIENTDATA", {{0xEDF4FE, 0xD4E5FB, 100, 0}});
+        o.Gradient("HOTGRADIENTDATA", {MenuHot});
         o.Colour("HOTFONTCOLOR", Navy);
 
         o.Section("MENULINE");
@@ -378,8 +466,8 @@ private:
         o.Key("TRANSPARENCY", 100);
 
         o.Section("PANEL_LOW");
-        o.Key("BORDERSMASK", Frame("PAGE", 3, 1));
-        Plain(0xE1E9F5);
+        o.Key("BORDERSMASK", Frame("PANEL_LOW", 3, 1));
+        Plain(LowPanelFace);
 
         o.Section("STATUSBAR");
         o.Key("BORDERSMASK", FrameReference(FPieces.at("TOPLINE"), 0, 2, 0, 0, 1));
@@ -393,7 +481,7 @@ private:
         o.Section("GAUGE");
         o.Key("BORDERSMASK", Frame("GAUGE", 4, 1));
         Plain(0xF4F7FC, Navy);
-        VerticalShade(0xE4EBF6, 0xF9FBFE);
+        Shade(GaugeShade);
 
         o.Section("SPLITTER");
         Track(0xD5E0F0, 0xB9CDEB);
@@ -402,11 +490,7 @@ private:
         Thumb(true);
 
         o.Section("RADIOBUTTON");
-        Plain(Pale);
-        o.Key("STATES", 2);
-        o.Key("TRANSPARENCY", 100);
-        o.Key("HOTTRANSPARENCY", 100);
-        o.Key("HOTFONTCOLOR", TextValue);
+        SeeThroughLook();
 
         o.Section("TRACKBAR");
         Plain(Pale);
@@ -475,8 +559,7 @@ private:
 
         o.Section("COMBOBTN");
         o.Key("BORDERSMASK", Frame("SCROLLBTN", 3, 1));
-        Track(0xEEF2F8, 0xDCEAFB);
-        o.Key("STATES", 4);
+        Track(ScrollFace, ScrollHot, 4);
 
         o.Section("SCROLLBAR1V");
         Track(0xE8EDF5, 0xDDE5F1);
@@ -496,10 +579,10 @@ private:
         FlatButton();
 
         o.Section("PROGRESSH");
-        o.Key("BORDERSMASK", Frame("PROGRESS", 4, 1));
+        o.Key("BORDERSMASK", Frame("PROGRESSH", 4, 1));
         Plain(0x3777D6, 0xFFFFFF);
         o.Key("GRADIENTPERCENT", 100);
-        o.Gradient("GRADIENTDATA", {{0x8CBCF3, 0x5595E6, 48, 0}, {0x3777D6, 0x4A8AE2, 52, 0}});
+        o.Gradient("GRADIENTDATA", {ProgressLight, ProgressDeep});
         o.Gradient("AGRADIENTDATA", {{0x8CBCF3, 0x3777D6, 100, 0}});
 
         o.Section("EDIT");
@@ -513,14 +596,13 @@ private:
 
         o.Section("UPDOWNBTN");
         o.Key("BORDERSMASK", Frame("SCROLLBTN", 3, 1));
-        Track(0xEEF2F8, 0xDCEAFB);
-        o.Key("STATES", 3);
+        Track(ScrollFace, ScrollHot, 3);
 
         o.Section("PROGRESSV");
-        o.Key("BORDERSMASK", Frame("PROGRESS", 4, 1));
+        o.Key("BORDERSMASK", Frame("PROGRESSV", 4, 1));
         Plain(0x3777D6, 0xFFFFFF);
         o.Key("GRADIENTPERCENT", 100);
-        o.Gradient("GRADIENTDATA", {{0x8CBCF3, 0x5595E6, 48, 1}, {0x3777D6, 0x4A8AE2, 52, 1}});
+        o.Gradient("GRADIENTDATA", {Across(ProgressLight), Across(ProgressDeep)});
 
         o.Section("TOOLBUTTON");
         FlatButton();
@@ -540,32 +622,25 @@ private:
         Tab("TABRIGHT");
 
         o.Section("GRIPV");
-        Plain(0xE6EDF8);
-        o.Key("GRADIENTPERCENT", 100);
-        o.Key("GRADIENTDATA", "12365438;16769878;62;0;0;16769878;16777152;35;0;0;16777152;16777152;0;0;0");
+        GripLook("12365438;16769878;62;0;0;16769878;16777152;35;0;0;16777152;16777152;0;0;0");
 
         o.Section("HINT");
         o.Key("BORDERSMASK", Frame("HINT", 3, 1));
         Plain(0xF5F8FD, Navy);
-        VerticalShade(0xFFFFFF, 0xE6EEF9);
+        Shade(HintShade);
         o.Key("", 1);
 
         o.Section("BARTITLE");
         Plain(Deep, 0xFFFFFF);
         o.Key("GRADIENTPERCENT", 100);
-        o.Gradient("GRADIENTDATA", {{0x6FA0E8, 0x3F7ACF, 48, 0}, {0x2A66C2, 0x1E56AE, 52, 0}});
+        o.Gradient("GRADIENTDATA", {ActiveTop, ActiveBottom});
 
         o.Section("TOOLBAR");
         Plain(0xEAF0F9, Navy);
         VerticalShade(0xF7FAFE, 0xE3EBF7);
 
         o.Section("CHECKBOX");
-        Plain(Pale);
-        o.Key("FONTCOLOR", TextValue);
-        o.Key("STATES", 2);
-        o.Key("TRANSPARENCY", 100);
-        o.Key("HOTTRANSPARENCY", 100);
-        o.Key("HOTFONTCOLOR", TextValue);
+        SeeThroughLook();
         o.Key("FADINGENABLED", 1);
         o.Key("FADINGITERATIONS", 20);
 
@@ -574,11 +649,11 @@ private:
         o.Key("STATES", 2);
         o.Colour("COLOR", 0x9DB3D3);
         o.Key("GRADIENTPERCENT", 100);
-        o.Gradient("GRADIENTDATA", {{0xB3C5DF, 0x9DB3D3, 48, 0}, {0x8EA6CA, 0x849DC3, 52, 0}});
+        o.Gradient("GRADIENTDATA", {TitleTop, TitleBottom});
         o.Colour("FONTCOLOR", 0xF2F6FC);
         o.Colour("HOTCOLOR", Light);
         o.Key("HOTGRADIENTPERCENT", 100);
-        o.Gradient("HOTGRADIENTDATA", {{0x6FA0E8, 0x3F7ACF, 48, 0}, {0x2A66C2, 0x1E56AE, 52, 0}});
+        o.Gradient("HOTGRADIENTDATA", {ActiveTop, ActiveBottom});
         o.Colour("HOTFONTCOLOR", 0xFFFFFF);
         o.Gradient("AGRADIENTDATA", {{0x6FA0E8, 0x1E56AE, 100, 0}});
 

@@ -15,6 +15,8 @@ TRgba Mix(TRgba a, TRgba b, float t) {
 
 TRgba WithAlpha(TRgba c, float alpha) { return {c.R, c.G, c.B, alpha}; }
 
+bool IsBlank(const TRgba& c) { return c.A == 0 && c.R == 0 && c.G == 0 && c.B == 0; }
+
 TShape RoundRect(float x0, float y0, float x1, float y1, float tl, float tr, float br, float bl) {
     return [=](float x, float y) {
         const float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
@@ -142,7 +144,7 @@ void TArt::Fade(float factor) {
 }
 
 void TArt::Harden(float threshold) {
-    for (TRgba& p : FPixels) p.A = p.A < threshold ? 0.0f : 1.0f;
+    for (TRgba& p : FPixels) p = p.A < threshold ? TRgba{} : WithAlpha(p, 1);
 }
 
 TArt TArt::FlippedVertically() const {

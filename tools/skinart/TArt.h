@@ -16,6 +16,9 @@ struct TRgba {
 TRgba Hex(unsigned rgb, float alpha = 1);
 TRgba Mix(TRgba a, TRgba b, float t);
 TRgba WithAlpha(TRgba c, float alpha);
+// A pixel that nothing was painted into: it lies outside every shape. A pixel
+// with a colour but no alpha is see-through, yet inside a shape.
+bool IsBlank(const TRgba& c);
 
 // A signed distance: negative inside the shape, in pixels.
 using TShape = std::function<float(float x, float y)>;
@@ -62,8 +65,9 @@ public:
     void Blur(float radius);
     // Multiplies every alpha by `factor`.
     void Fade(float factor);
-    // Pixels below `threshold` alpha vanish, the others become opaque: for
-    // edges that a window region cuts, where half-covered pixels cannot be.
+    // Pixels below `threshold` alpha vanish (become blank), the others become
+    // opaque: for edges that a window region cuts, where half-covered pixels
+    // cannot be.
     void Harden(float threshold);
     TArt FlippedVertically() const;
     // Rows become columns: a top tab becomes a left tab.

@@ -15,13 +15,13 @@ unsigned char Byte(float v) { return static_cast<unsigned char>(std::lround(std:
 
 }  // namespace
 
-TMasterAtlas::TPixel& TMasterAtlas::At(int x, int y) {
-    if (y >= FHeight) {
-        FPixels.resize(size_t(FWidth) * size_t(y + 1));
-        FHeight = y + 1;
-    }
-    return FPixels[size_t(y) * size_t(FWidth) + size_t(x)];
+void TMasterAtlas::Grow(int height) {
+    if (height <= FHeight) return;
+    FPixels.resize(size_t(FWidth) * size_t(height));
+    FHeight = height;
 }
+
+TMasterAtlas::TPixel& TMasterAtlas::At(int x, int y) { return FPixels[size_t(y) * size_t(FWidth) + size_t(x)]; }
 
 bool TMasterAtlas::Overlaps(int x, int y, int w, int h) const {
     for (const TPlaced& p : FPlaced)
@@ -32,6 +32,8 @@ bool TMasterAtlas::Overlaps(int x, int y, int w, int h) const {
 void TMasterAtlas::Write(const TPlaced& at, const std::vector<TArt>& frames, TRgba matte) {
     if (at.Right() > FWidth || Overlaps(at.X, at.Y, at.Right() - at.X, at.Bottom() - at.Y))
         throw std::logic_error("master piece does not fit");
+    // All rows at once, so that no pixel reference below outlives a resize.
+    Grow(at.Bottom());
     for (int s = 0; s < at.States; ++s) {
         const TArt& frame = frames[size_t(s)];
         for (int y = 0; y < at.FrameHeight; ++y)
@@ -42,13 +44,15 @@ void TMasterAtlas::Write(const TPlaced& at, const std::vector<TArt>& frames, TRg
                     // The mask says how much of what lies below shows through.
                     TPixel& m = At(at.X + s * at.FrameWidth + x, at.Y + at.FrameHeight + y);
                     m.R = m.G = m.B = Byte(1 - c.A);
-                    if (c.A > 0) p = {Byte(c.R), Byte(c.G), Byte(c.B)};
-                } else if (c.A >= 1.0f / 512) {
+                    if (IsBlank(c)) continue;
+                    p = {Byte(c.R), Byte(c.G), Byte(c.B)};
+                } else {
+                    if (c.A < 1.0f / 512) continue;
                     const TRgba o = Mix(matte, WithAlpha(c, 1), c.A);
                     p = {Byte(o.R), Byte(o.G), Byte(o.B)};
-                    // A colour that rounds to the key would vanish.
-                    if (p.R == 255 && p.G == 0 && p.B == 255) p.G = 1;
                 }
+                // A colour that rounds to the key would vanish.
+                if (p.R == 255 && p.G == 0 && p.B == 255) p.G = 1;
             }
     }
     FPlaced.push_back(at);

@@ -27,7 +27,9 @@ public:
     explicit TMasterAtlas(int width) : FWidth(width) {}
 
     // Colour-keyed pieces (MaskKind 0) lose what is fully transparent to the
-    // key colour and have half-covered pixels laid over `matte`.
+    // key colour and have half-covered pixels laid over `matte`. Masked pieces
+    // (MaskKind 1) lose only blank pixels to the key colour: a see-through
+    // pixel with a colour keeps it, with a mask that lets the destination show.
     TPlaced PlaceAt(int x, int y, const std::vector<TArt>& frames, int maskKind, TRgba matte = Hex(0xFFFFFF));
     TPlaced Place(const std::vector<TArt>& frames, int maskKind, TRgba matte = Hex(0xFFFFFF));
 
@@ -40,6 +42,7 @@ private:
     };
     void Write(const TPlaced& at, const std::vector<TArt>& frames, TRgba matte);
     bool Overlaps(int x, int y, int w, int h) const;
+    void Grow(int height);
     TPixel& At(int x, int y);
 
     int FWidth;

@@ -1,5 +1,7 @@
 #include "TOptionsText.h"
 
+#include <stdexcept>
+
 namespace skinart {
 
 std::string ColourValue(unsigned rgb) {
@@ -10,9 +12,13 @@ std::string ColourValue(unsigned rgb) {
 void TOptionsText::Section(const std::string& name) {
     if (!FText.empty()) FText += "\r\n";
     FText += "[" + name + "]\r\n";
+    FSectionKeys.clear();
 }
 
-void TOptionsText::Key(const std::string& key, const std::string& value) { FText += key + "=" + value + "\r\n"; }
+void TOptionsText::Key(const std::string& key, const std::string& value) {
+    if (!FSectionKeys.insert(key).second) throw std::logic_error("key given twice: " + key);
+    FText += key + "=" + value + "\r\n";
+}
 
 void TOptionsText::Colour(const std::string& key, unsigned rgb) { Key(key, ColourValue(rgb)); }
 
