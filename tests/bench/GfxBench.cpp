@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 
+#include "BenchTiming.h"
 #include "gfx/TCanvas.h"
 
 using namespace gfx;
@@ -16,29 +17,8 @@ using namespace gfx;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double CallTime(const std::function<void()>& work) {
-    int calls = 0;
-    const auto start = Clock::now();
-    double elapsed = 0;
-    do {
-        work();
-        ++calls;
-        elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    } while (elapsed < 0.03);
-    return elapsed / calls;
-}
-
-// The best times of one call of each, over rounds that alternate between the
-// two so that both meet the same state of a shared machine.
-std::pair<double, double> BestTimes(const std::function<void()>& ours, const std::function<void()>& theirs) {
-    double bestOurs = 1e9, bestTheirs = 1e9;
-    for (int round = 0; round < 15; ++round) {
-        bestOurs = std::min(bestOurs, CallTime(ours));
-        bestTheirs = std::min(bestTheirs, CallTime(theirs));
-    }
-    return {bestOurs, bestTheirs};
-}
+using bench::BestTimes;
+using bench::CallTime;
 
 pixman_image_t* Wrap(TBitmap& b) {
     return pixman_image_create_bits(PIXMAN_a8r8g8b8, b.Width(), b.Height(),
