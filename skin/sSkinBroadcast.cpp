@@ -11,9 +11,33 @@ namespace skin {
 
 namespace {
 
-std::vector<vcl::TCustomForm*>& Registered() {
-    static std::vector<vcl::TCustomForm*> forms;
-    return forms;
+// The forms frame providers registered. A form that goes is dropped even
+// when nobody unregisters it, so that no broadcast reaches a freed form.
+class TProviderForms : public vcl::TComponent {
+public:
+    TProviderForms() : vcl::TComponent(nullptr) {}
+
+    void Add(vcl::TCustomForm* form) {
+        if (std::find(Forms.begin(), Forms.end(), form) != Forms.end()) return;
+        Forms.push_back(form);
+        form->FreeNotification(this);
+    }
+    void Remove(vcl::TCustomForm* form) {
+        if (std::erase(Forms, form) > 0) form->RemoveFreeNotification(this);
+    }
+
+    std::vector<vcl::TCustomForm*> Forms;
+
+protected:
+    void Notification(vcl::TComponent* component, vcl::TOperation operation) override {
+        vcl::TComponent::Notification(component, operation);
+        if (operation == vcl::opRemove) std::erase(Forms, component);
+    }
+};
+
+TProviderForms& Registered() {
+    static TProviderForms* forms = new TProviderForms;  // lives as long as the process
+    return *forms;
 }
 
 bool Destroying(const vcl::TComponent& component) { return component.ComponentState() & vcl::csDestroying; }
@@ -25,14 +49,9 @@ void SendToForm(vcl::TCustomForm& form, const vcl::TMessage& message) {
 
 }  // namespace
 
-void RegisterProviderForm(vcl::TCustomForm* form) {
-    auto& forms = Registered();
-    if (std::find(forms.begin(), forms.end(), form) == forms.end()) forms.push_back(form);
-}
-
-void UnregisterProviderForm(vcl::TCustomForm* form) { std::erase(Registered(), form); }
-
-const std::vector<vcl::TCustomForm*>& ProviderForms() { return Registered(); }
+void RegisterProviderForm(vcl::TCustomForm* form) { Registered().Add(form); }
+void UnregisterProviderForm(vcl::TCustomForm* form) { Registered().Remove(form); }
+const std::vector<vcl::TCustomForm*>& ProviderForms() { return Registered().Forms; }
 
 ui::LRESULT SendSkinCommand(vcl::TControl& control, const vcl::TMessage& message) {
     auto* windowed = dynamic_cast<vcl::TWinControl*>(&control);
@@ -70,8 +89,8 @@ void BroadcastSkinCommand(const vcl::TMessage& message) {
         SendToForm(*form, message);
     }
     // A copy: forms may come and go while they handle the message.
-    for (vcl::TCustomForm* form : std::vector(Registered())) {
-        const auto& now = Registered();
+    for (vcl::TCustomForm* form : std::vector(ProviderForms())) {
+        const auto& now = ProviderForms();
         if (std::find(now.begin(), now.end(), form) == now.end() || Destroying(*form) ||
             std::find(reached.begin(), reached.end(), form) != reached.end())
             continue;

@@ -17,7 +17,7 @@ class TWinControl;
 namespace skin {
 
 // Frame providers register their forms so that forms the application does
-// not own hear of skin changes too.
+// not own hear of skin changes too. A form that is freed leaves the list.
 void RegisterProviderForm(vcl::TCustomForm* form);
 void UnregisterProviderForm(vcl::TCustomForm* form);
 const std::vector<vcl::TCustomForm*>& ProviderForms();

@@ -153,6 +153,8 @@ TEST_F(DialogHook, AdaptedDialogsHearTheManagersBroadcasts) {
     recorder.Previous = ui::SetWindowProc(dialog, ui::TWndProc::Method<TRecorder, &TRecorder::Proc>(&recorder));
     Manager->RepaintAll(false);
     EXPECT_EQ(recorder.Commands, (std::vector<int>{SKC_PREPARE_REFRESH, SKC_REFRESH}));
+    ui::DestroyWindow(dialog);  // while the recorder still exists
+    std::erase(Windows, dialog);
 }
 
 TEST_F(DialogHook, MenuWindowsAreAdaptedWhilePopupsAreSkinned) {

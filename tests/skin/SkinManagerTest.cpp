@@ -177,14 +177,24 @@ TEST_F(Broadcasts, FormsOfProvidersAreReachedOnceEvenWhenTheApplicationOwnsThemT
     EXPECT_EQ(CommandsOf("InSkinnedForm"), Commands{SKC_APPLY_SKIN});
 }
 
+TEST_F(Broadcasts, FreedFormsLeaveTheProvidersList) {
+    RegisterProviderForm(B);
+    RegisterProviderForm(B);
+    EXPECT_EQ(ProviderForms().size(), 1u);
+    B->Free();
+    EXPECT_TRUE(ProviderForms().empty());
+}
+
 TEST_F(Broadcasts, ManagerTravelsInLParam) {
     TsSkinManager& manager = NewManager();
     vcl::LPARAM seen = 0;
+    const vcl::TWndMethod original = Skinned->WindowProc();
     Skinned->SetWindowProc([&](vcl::TMessage& m) {
         if (m.Msg == SKIN_COMMAND_MESSAGE && SkinCommandOf(m.WParam) == SKC_APPLY_SKIN) seen = m.LParam;
-        Skinned->WndProc(m);
+        original(m);
     });
     manager.SetSkinName(std::string(resources::InternalSkinName));
+    Skinned->SetWindowProc(original);
     EXPECT_EQ(seen, reinterpret_cast<vcl::LPARAM>(&manager));
 }
 
