@@ -102,7 +102,8 @@ protected:
             EnvironmentWith({"DISPLAY=" + Display->Name(), "HOME=" + Root + "home", "XDG_CACHE_HOME=" + Root + "cache",
                              "XDG_CONFIG_HOME=" + Root + "config", "XDG_RUNTIME_DIR=" + Root + "runtime",
                              "PATH=" + Root + "tools:" + (path ? path : "/usr/bin:/bin")},
-                            {"KESTRUNE_BACKEND"}));
+                            {"KESTRUNE_BACKEND"}),
+            Root + "program.log");
         ASSERT_TRUE(WaitUntil(
             [&] {
                 const std::vector<std::string> windows = Desktop->VisibleWindows(TitlePattern);
@@ -203,6 +204,15 @@ protected:
             << "the message box did not go, or the main window did not come back";
     }
 
+    // Alt+F4 on the main window, as a person ends the program; it must end
+    // by itself and cleanly (a sanitizer build says what it found there).
+    void CloseProgram() {
+        Desktop->Key("alt+F4");
+        const std::optional<int> status = Program->WaitFor(60);
+        ASSERT_TRUE(status.has_value()) << "the program did not end";
+        EXPECT_EQ(*status, 0) << "the program said:\n" << Read(Root + "program.log");
+    }
+
     std::vector<std::string> DesktopFiles() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(DesktopFolder())) names.push_back(entry.path().filename());
@@ -235,10 +245,7 @@ TEST_F(TKestruneDesktopTest, TypedAddressAndStartDeliverTheVideoToTheDesktopThen
     EXPECT_TRUE(WaitUntil([&] { return LinesOf(Read(Root + "opened.txt")).size() == 1; }, 10));
     EXPECT_EQ(LinesOf(Read(Root + "opened.txt")), std::vector<std::string>{video});
 
-    Desktop->Key("alt+F4");
-    const std::optional<int> status = Program->WaitFor(60);
-    ASSERT_TRUE(status.has_value()) << "the program did not end";
-    EXPECT_EQ(*status, 0);
+    ASSERT_NO_FATAL_FAILURE(CloseProgram());
     const std::vector<std::string> settings = LinesOf(Read(Root + "program/set.txt"));
     ASSERT_EQ(settings.size(), 4u);
     EXPECT_EQ(settings[0], DesktopFolder());
@@ -263,6 +270,7 @@ TEST_F(TKestruneDesktopTest, LongClipGoesIntoAChosenFolderWhileTheProgressWindow
     AnswerMessageBox();
     EXPECT_TRUE(fs::exists(chosen + "/Test_Pattern_Long_Play__1_minute_.AVI"));
     EXPECT_TRUE(DesktopFiles().empty());
+    CloseProgram();
 }
 
 TEST_F(TKestruneDesktopTest, CancelDuringTheDownloadDeliversNothing) {
@@ -280,6 +288,7 @@ TEST_F(TKestruneDesktopTest, CancelDuringTheDownloadDeliversNothing) {
     EXPECT_TRUE(DesktopFiles().empty());
     EXPECT_FALSE(fs::exists(WorkingFile("temp.avi")));
     EXPECT_FALSE(fs::exists(Root + "opened.txt"));
+    CloseProgram();
 }
 
 }  // namespace

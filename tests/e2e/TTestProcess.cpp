@@ -30,11 +30,13 @@ std::string NameOf(const std::string& variable) { return variable.substr(0, vari
 }  // namespace
 
 TTestProcess::TTestProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
-                           int passFd) {
+                           const std::string& output, int passFd) {
     std::vector<std::string> argv = arguments, envp = environment;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    for (int fd = 0; fd <= 2; ++fd) posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_RDWR, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     if (passFd >= 0) posix_spawn_file_actions_adddup2(&actions, passFd, 3);
     // A new process group, so that Kill reaches what the program started too.
     posix_spawnattr_t attributes;

@@ -10,11 +10,12 @@
 
 class TTestProcess {
 public:
-    // Standard input, output and error go to /dev/null, except the descriptor
-    // `passFd`, which the child gets as descriptor 3 when it is not -1.
-    // Throws std::runtime_error when the program cannot be started.
+    // Standard input comes from /dev/null; standard output and error go to
+    // the file `output`. The descriptor `passFd`, when not -1, reaches the
+    // child as descriptor 3. Throws std::runtime_error when the program cannot
+    // be started.
     TTestProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
-                 int passFd = -1);
+                 const std::string& output = "/dev/null", int passFd = -1);
     ~TTestProcess();
     TTestProcess(const TTestProcess&) = delete;
     TTestProcess& operator=(const TTestProcess&) = delete;

@@ -33,7 +33,7 @@ TXvfbDisplay::TXvfbDisplay() {
     try {
         Server = std::make_unique<TTestProcess>(
             std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
-            EnvironmentWith({}), pipeFds[1]);
+            EnvironmentWith({}), "/dev/null", pipeFds[1]);
     } catch (...) {
         close(pipeFds[0]);
         close(pipeFds[1]);
