@@ -73,9 +73,7 @@ ui::LRESULT CbtHook(int code, ui::WPARAM wParam, ui::LPARAM lParam) {
     if (vcl::Application->ComponentState() & vcl::csDestroying) return result;
     const auto window = reinterpret_cast<ui::HWND>(wParam);
     switch (code) {
-        case ui::HCBT_CREATEWND:
-            WindowCreated(window, *reinterpret_cast<const ui::TCbtCreateWnd*>(lParam)->Cs);
-            break;
+        case ui::HCBT_CREATEWND: WindowCreated(window, *reinterpret_cast<const ui::TCbtCreateWnd*>(lParam)->Cs); break;
         case ui::HCBT_ACTIVATE: AdaptWindow(window); break;
         // What was made for a window goes with it, so that a later window
         // with the same handle starts unadapted.

@@ -108,8 +108,8 @@ private:
     ui::LRESULT WndProc(ui::HWND hwnd, ui::UINT msg, ui::WPARAM wParam, ui::LPARAM lParam) {
         if (FManager && msg == ui::WM_COPYDATA && wParam == SkinFeedCopyDataCode && lParam) {
             const auto& data = *reinterpret_cast<const ui::TCopyDataStruct*>(lParam);
-            const std::string_view block = data.Bytes ? std::string_view(static_cast<const char*>(data.Bytes), data.Size)
-                                                      : std::string_view();
+            const std::string_view block =
+                data.Bytes ? std::string_view(static_cast<const char*>(data.Bytes), data.Size) : std::string_view();
             return FManager->ReceiveSkinFeed(block) ? 1 : 0;
         }
         const ui::TWndProc previous = FPrevious;

@@ -8,10 +8,10 @@ namespace skin {
 namespace {
 
 constexpr const char* PropertyNames[ThirdPartyKindCount] = {
-    "ThirdEdits",      "ThirdButtons",     "ThirdBitBtns",      "ThirdCheckBoxes", "ThirdComboBoxes",
-    "ThirdGrids",      "ThirdGroupBoxes",  "ThirdListViews",    "ThirdPanels",     "ThirdTreeViews",
-    "ThirdWWEdits",    "ThirdGridEh",      "ThirdVirtualTrees", "ThirdPageControl", "ThirdTabControl",
-    "ThirdToolBar",    "ThirdStatusBar",   "ThirdSpeedButton",  "ThirdScrollControl", "ThirdUpDown",
+    "ThirdEdits",    "ThirdButtons",    "ThirdBitBtns",      "ThirdCheckBoxes",    "ThirdComboBoxes",
+    "ThirdGrids",    "ThirdGroupBoxes", "ThirdListViews",    "ThirdPanels",        "ThirdTreeViews",
+    "ThirdWWEdits",  "ThirdGridEh",     "ThirdVirtualTrees", "ThirdPageControl",   "ThirdTabControl",
+    "ThirdToolBar",  "ThirdStatusBar",  "ThirdSpeedButton",  "ThirdScrollControl", "ThirdUpDown",
     "ThirdScrollBar"};
 
 const vcl::TClassInfo& BuildClass() {

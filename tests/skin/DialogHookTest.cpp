@@ -158,11 +158,11 @@ TEST_F(DialogHook, AdaptedDialogsHearTheManagersBroadcasts) {
 }
 
 TEST_F(DialogHook, MenuWindowsAreAdaptedWhilePopupsAreSkinned) {
-    Windows.push_back(ui::CreateWindowEx(ui::WS_EX_TOOLWINDOW, ui::MenuClassName, "", ui::WS_POPUP, 0, 0, 50, 50,
-                                         nullptr, 0));
+    Windows.push_back(
+        ui::CreateWindowEx(ui::WS_EX_TOOLWINDOW, ui::MenuClassName, "", ui::WS_POPUP, 0, 0, 50, 50, nullptr, 0));
     Manager->SetSkinnedPopups(false);
-    Windows.push_back(ui::CreateWindowEx(ui::WS_EX_TOOLWINDOW, ui::MenuClassName, "", ui::WS_POPUP, 0, 0, 50, 50,
-                                         nullptr, 0));
+    Windows.push_back(
+        ui::CreateWindowEx(ui::WS_EX_TOOLWINDOW, ui::MenuClassName, "", ui::WS_POPUP, 0, 0, 50, 50, nullptr, 0));
     EXPECT_EQ(Adapter.Notes, TNotes{"menu"});
 }
 

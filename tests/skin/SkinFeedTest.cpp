@@ -1,6 +1,8 @@
 // The live skin feed: the block a skin editor sends, the announcement of the
 // window that takes feeds, and a skin sent by the editor's tool to a running
 // manager through the copy-data message.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -92,18 +94,19 @@ TEST_F(LiveFeed, BlocksThatAreNoFeedsAreAnsweredZeroAndChangeNothing) {
     ui::TCopyDataStruct data;
     data.Size = ui::DWORD(junk.size());
     data.Bytes = junk.data();
-    EXPECT_EQ(ui::SendMessage(Main->Handle(), ui::WM_COPYDATA, SkinFeedCopyDataCode, reinterpret_cast<ui::LPARAM>(&data)),
-              0);
+    EXPECT_EQ(
+        ui::SendMessage(Main->Handle(), ui::WM_COPYDATA, SkinFeedCopyDataCode, reinterpret_cast<ui::LPARAM>(&data)), 0);
     data.Size = 0;
     data.Bytes = nullptr;
-    EXPECT_EQ(ui::SendMessage(Main->Handle(), ui::WM_COPYDATA, SkinFeedCopyDataCode, reinterpret_cast<ui::LPARAM>(&data)),
-              0);
+    EXPECT_EQ(
+        ui::SendMessage(Main->Handle(), ui::WM_COPYDATA, SkinFeedCopyDataCode, reinterpret_cast<ui::LPARAM>(&data)), 0);
     EXPECT_EQ(Manager->SkinInfo(), "7.1");
     EXPECT_TRUE(Log().empty());
 }
 
 TEST_F(LiveFeed, AfterAFeedSkinFoldersWinOverPackages) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kestrune_feed_test";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kestrune_feed_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder / "Twin");
     std::ofstream(folder / "Twin.asz", std::ios::binary) << skintest::PackageOf("[GLOBALINFO]\nVERSION=7.30\n");
     std::ofstream(folder / "Twin" / "Options.dat") << "[GLOBALINFO]\nVERSION=7.40\n";

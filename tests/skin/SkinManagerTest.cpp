@@ -2,16 +2,18 @@
 // in the right order and only once, removing and refreshing, recolouring at
 // load time, its published properties in a stored layout, and the records of
 // the skinned control under the mouse.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
 #include "ManagerTestKit.h"
 #include "SkinTestKit.h"
+#include "gfx/ImageCodecs.h"
 #include "resources/InternalSkin.h"
 #include "skin/sHueSaturation.h"
 #include "skin/sSkinBroadcast.h"
 #include "skin/sSkinColors.h"
-#include "gfx/ImageCodecs.h"
 #include "ui/Headless.h"
 #include "vcl/Resources.h"
 #include "vcl/TApplication.h"
@@ -328,7 +330,8 @@ end
 // --- what the manager does with the loaded skin
 
 TEST_F(ManagerTest, LoadErrorsKeepThePreviousNameAndAreShown) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kestrune_manager_test";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kestrune_manager_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder / "Broken");
     std::ofstream(folder / "Damaged.asz") << "not a package";
     std::ofstream(folder / "Broken" / "Options.dat") << "[GLOBALINFO]\nVERSION=7.10\nSHADOW1OFFSET=twelve\n";

@@ -35,9 +35,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "skinfeed: cannot make the editor's window\n");
         return 1;
     }
-    ui::SetTimer(nullptr, 0, unsigned(std::min(seconds, 86400)) * 1000, [](ui::HWND, ui::UINT, ui::UINT_PTR, ui::DWORD) {
-        ui::PostQuitMessage(0);
-    });
+    ui::SetTimer(nullptr, 0, unsigned(std::min(seconds, 86400)) * 1000,
+                 [](ui::HWND, ui::UINT, ui::UINT_PTR, ui::DWORD) { ui::PostQuitMessage(0); });
     ui::ModalLoop([&editor] { return editor.Target() != nullptr; });
     if (!editor.Target()) {
         std::fprintf(stderr, "skinfeed: no program announced itself within %d s\n", seconds);
