@@ -200,6 +200,24 @@ TEST_F(Broadcasts, ManagerTravelsInLParam) {
     EXPECT_EQ(seen, reinterpret_cast<vcl::LPARAM>(&manager));
 }
 
+TEST_F(Broadcasts, AnimatedApplyFreezesVisibleSkinnedFormsUntilTheRefreshIsDone) {
+    TsSkinManager& manager = NewManager();
+    RegisterProviderForm(A);
+    RegisterProviderForm(B);  // hidden: left alone
+    A->Show();
+    std::vector<std::string> seen;
+    const vcl::TWndMethod original = A->WindowProc();
+    A->SetWindowProc([&](vcl::TMessage& m) {
+        if (m.Msg == ui::WM_SETREDRAW) seen.push_back(m.WParam ? "thaw" : "freeze");
+        if (m.Msg == SKIN_COMMAND_MESSAGE && SkinCommandOf(m.WParam) != SKC_IS_SKINNED)
+            seen.push_back(std::to_string(SkinCommandOf(m.WParam)));
+        original(m);
+    });
+    manager.SetSkinName(std::string(resources::InternalSkinName));
+    A->SetWindowProc(original);
+    EXPECT_EQ(seen, (std::vector<std::string>{"freeze", "1", "16", "3", "thaw"}));
+}
+
 TEST_F(Broadcasts, FormsBeingLoadedOrDestroyedAreLeftOut) {
     TsSkinManager& manager = NewManager();
     A->SetComponentState(vcl::csLoading, true);
