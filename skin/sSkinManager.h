@@ -25,7 +25,6 @@
 #include "skin/sSkinTables.h"
 #include "skin/sStoredSkins.h"
 #include "skin/sThirdParty.h"
-#include "ui/Messages.h"
 #include "vcl/TControl.h"
 
 namespace skin {
