@@ -13,6 +13,7 @@
 
 #include "app/AboutUnit.h"
 #include "app/AppResources.h"
+#include "app/ProgramWindows.h"
 #include "app/ProgramEnd.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -103,10 +104,7 @@ int main(int argc, char** argv) {
     app::RegisterAppResources();
     vcl::SetMessageBoxHook(&AnswerMessageBox);
     vcl::Application->SetTitle("Kestrune YouTube Converter 2.8");
-    vcl::Application->CreateForm(Form1);
-    vcl::Application->CreateForm(Form2);
-    vcl::Application->CreateForm(Form3);
-    vcl::Application->CreateForm(AboutForm);
+    app::CreateProgramWindows();
 
     Converter->FatalHandler = [](const std::string& message) {
         vcl::ShowMessage(message);

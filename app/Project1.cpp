@@ -2,6 +2,7 @@
 // are made hidden, main window first, and the loop shows the main window.
 #include "app/AboutUnit.h"
 #include "app/AppResources.h"
+#include "app/ProgramWindows.h"
 #include "app/ProgramEnd.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -25,10 +26,7 @@ int main() {
     app::SetProgramEndHook(&ReleaseInstance);
     app::RegisterAppResources();
     vcl::Application->SetTitle("Kestrune YouTube Converter 2.8");
-    vcl::Application->CreateForm(Form1);
-    vcl::Application->CreateForm(Form2);
-    vcl::Application->CreateForm(Form3);
-    vcl::Application->CreateForm(AboutForm);
+    app::CreateProgramWindows();
     vcl::Application->Run();
     app::EndProgram();
 }

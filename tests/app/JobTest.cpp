@@ -14,6 +14,7 @@
 #include "VideoService.h"
 #include "app/AboutUnit.h"
 #include "app/AppResources.h"
+#include "app/ProgramWindows.h"
 #include "app/ProgramEnd.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -58,10 +59,7 @@ protected:
             if (OnMessage) OnMessage(box.Text());
             box.SetModalResult(vcl::mrOk);
         });
-        vcl::Application->CreateForm(Form1);
-        vcl::Application->CreateForm(Form2);
-        vcl::Application->CreateForm(Form3);
-        vcl::Application->CreateForm(AboutForm);
+        app::CreateProgramWindows();
         Advance(300);  // the deferred start-up
     }
     void TearDown() override {

@@ -11,6 +11,7 @@
 
 #include "app/AboutUnit.h"
 #include "app/AppResources.h"
+#include "app/ProgramWindows.h"
 #include "app/ProgramEnd.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -60,10 +61,7 @@ protected:
         os::DeleteFile(ProgramFile("done.txt"));
     }
     void CreateWindows() {
-        vcl::Application->CreateForm(Form1);
-        vcl::Application->CreateForm(Form2);
-        vcl::Application->CreateForm(Form3);
-        vcl::Application->CreateForm(AboutForm);
+        app::CreateProgramWindows();
         Form1->Show();
     }
     void DeferredStartUp() {
