@@ -1,12 +1,9 @@
 // kestrune: the desktop program. One instance per user logon; the windows
 // are made hidden, main window first, and the loop shows the main window.
-#include "app/AboutUnit.h"
 #include "app/AppResources.h"
 #include "app/ProgramWindows.h"
 #include "app/ProgramEnd.h"
 #include "app/Unit1.h"
-#include "app/Unit2.h"
-#include "app/Unit3.h"
 #include "os/TSingleInstance.h"
 #include "vcl/TApplication.h"
 
