@@ -110,16 +110,10 @@ gfx::TBitmap DecodeSkinImage(std::string_view bytes, double version) {
         MakeSkinBitmap(bitmap);
         return bitmap;
     }
-    // A PNG is opaque where it has no alpha of its own.
+    // A PNG with alpha of its own keeps it; one without is keyed like any
+    // other picture, so that its magenta stays see-through.
     gfx::TBitmap bitmap = gfx::ReadPng(bytes);
-    if (bitmap.PixelFormat() != gfx::pf32bit) {
-        bitmap.SetPixelFormat(gfx::pf32bit);
-        for (int y = 0; y < bitmap.Height(); ++y) {
-            uint8_t* p = bitmap.ScanLine(y);
-            for (int x = 0; x < bitmap.Width(); ++x) p[4 * x + 3] = 255;
-        }
-    }
-    ApplyPngAlphaRule(bitmap, version);
+    if (bitmap.PixelFormat() == gfx::pf32bit) ApplyPngAlphaRule(bitmap, version);
     MakeSkinBitmap(bitmap);
     return bitmap;
 }

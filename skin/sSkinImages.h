@@ -1,7 +1,7 @@
 #pragma once
 // Where the pictures of a skin come from, and how a picture becomes a 32-bit
 // skin image: pixels of the key colour 0xFF00FF get alpha 0 and every other
-// pixel alpha 255, except in PNG images, which bring their own alpha.
+// pixel alpha 255, except in PNG images that bring an alpha of their own.
 #include <string>
 #include <string_view>
 
@@ -45,8 +45,9 @@ private:
 };
 
 // A BMP, PNG or JPEG picture as a 32-bit skin image marked transparent with
-// the key colour. PNG alpha is kept: for skins up to version 7.45 white
-// pixels of alpha 0 become all zero, later skins get premultiplied colours.
+// the key colour. The alpha of a PNG that has one is kept: for skins up to
+// version 7.45 white pixels of alpha 0 become all zero, later skins get
+// premultiplied colours. A PNG without alpha is keyed like a BMP.
 // Raises gfx::EInvalidGraphic for data that is no such picture.
 gfx::TBitmap DecodeSkinImage(std::string_view bytes, double version);
 

@@ -168,6 +168,38 @@ TEST(SkinImageEntries, NewerSkinsPremultiplyPngColours) {
     EXPECT_EQ(skintest::PixelValue(*Entry(tables, "GLOBALINFO", "EXBORDER").Bitmap, 1, 1), 0x66042850u);
 }
 
+// A PNG without alpha is keyed as a BMP is: its magenta pixels stay see-through
+// under either alpha rule. A PNG with alpha keeps its own, magenta or not.
+TEST(SkinImageEntries, PngAlphaIsKeyedOnlyWhereThePictureHasNone) {
+    struct TCase {
+        gfx::TPixelFormat Format;
+        const char* Version;
+        uint8_t MagentaAlpha;
+        uint32_t Magenta, Other;
+        int CornerTransparency;
+    };
+    const TCase cases[] = {
+        {gfx::pf24bit, "7.10", 255, 0x00FF00FFu, 0xFF102030u, 1},
+        {gfx::pf24bit, "7.46", 255, 0x00FF00FFu, 0xFF102030u, 1},
+        {gfx::pf32bit, "7.10", 255, 0xFFFF00FFu, 0xFF102030u, 0},
+        {gfx::pf32bit, "7.46", 255, 0xFFFF00FFu, 0xFF102030u, 0},
+        {gfx::pf32bit, "7.10", 0, 0x00FF00FFu, 0xFF102030u, 1},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::string(c.Format == gfx::pf24bit ? "no alpha, " : "own alpha, ") + c.Version);
+        gfx::TBitmap picture = Picture(6, 6, 0x302010, c.Format);
+        skintest::SetPixel(picture, 0, 0, Magenta, c.MagentaAlpha);
+        TsSkinTables tables;
+        Load(tables, "[FORM]\nBORDERSMASK=!BORDER.PNG!1!0!0!2!2!2!2\n", {{"Border.png", gfx::WritePng(picture)}},
+             c.Version);
+        const TsMaskData& border = Entry(tables, "FORM", "BORDERSMASK");
+        ASSERT_NE(border.Bitmap, nullptr);
+        EXPECT_EQ(skintest::PixelValue(*border.Bitmap, 0, 0), c.Magenta);
+        EXPECT_EQ(skintest::PixelValue(*border.Bitmap, 1, 1), c.Other);
+        EXPECT_EQ(border.CornerTransparency, c.CornerTransparency);
+    }
+}
+
 TEST(SkinImageEntries, OlderForms) {
     gfx::TBitmap frame = Picture(30, 12, 0x804020);
     TsSkinTables tables;
