@@ -86,9 +86,10 @@ void FillMaskedTexture(gfx::TBitmap& bitmap, const gfx::TRect& rect, const Paren
     if (tw <= 0 || th <= 0 || rect.IsEmpty()) return;
     const gfx::TBitmap& source = entry.Owner->SourceBitmap(entry);
     const gfx::TRect tile = gfx::Bounds(entry.SourceRect.Left, entry.SourceRect.Top, tw, th);
-    // Mode 10 stops at the last whole tile each way.
+    // Both modes lay whole rows only; mode 0 cuts the last column, mode 10
+    // stops at the last whole tile.
     const int right = mode == tfWholeTiles ? rect.Left + rect.Width() / tw * tw : rect.Right;
-    const int bottom = mode == tfWholeTiles ? rect.Top + rect.Height() / th * th : rect.Bottom;
+    const int bottom = rect.Top + rect.Height() / th * th;
     for (int y = rect.Top; y < bottom; y += th)
         for (int x = rect.Left; x < right; x += tw)
             CopyMaskedPiece({x, y, std::min(x + tw, right), std::min(y + th, bottom)}, tile, bitmap, entry, false,

@@ -38,9 +38,10 @@ bool FillTexture(gfx::TBitmap& bitmap, gfx::TRect& rect, const gfx::TBitmap* pic
 void TileImage(gfx::TBitmap& bitmap, const gfx::TRect& rect, const gfx::TBitmap& picture);
 
 // A texture with a mask: tiles one frame wide and half the SourceRect high,
-// each blended through its mask. Mode 0 covers the rectangle; mode 10 lays
-// whole tiles only and fills the bands left at the bottom and right from the
-// background (its bitmap at the matching place when Ready, else FillColor).
+// each blended through its mask. Mode 0 lays whole rows of tiles with a cut
+// last column, leaving a partial last row alone; mode 10 lays whole tiles only
+// and fills the bands left at the bottom and right from the background (its
+// bitmap at the matching place when Ready, else FillColor).
 // Other modes paint nothing.
 void FillMaskedTexture(gfx::TBitmap& bitmap, const gfx::TRect& rect, const ParentBackground& background, int mode,
                        const skin::TsMaskData& entry);

@@ -84,19 +84,35 @@ TEST_F(Textures, APictureIsTiledOverEverything) {
     EXPECT_EQ(Px(b, 3, 1), Opaque(0));
 }
 
-TEST(FillMaskedTexture, WholeTilesThenTheBandsFromTheBackground) {
-    // One 2 x 1 tile over its mask: left pixel copied, right pixel kept.
-    gfx::TBitmap master = Filled(2, 2, Opaque(0x0000AA));
-    SetPx(master, 0, 1, Opaque(0)), SetPx(master, 1, 1, Opaque(0xFFFFFF));
+// Each mode over a 5 x 3 rectangle with a 2 x 2 tile whose mask copies its
+// left column and keeps the destination under its right one. 'a' is the tile's
+// colour, '.' what the bitmap held, 'g' the background's colour.
+TEST(FillMaskedTexture, WholeRowsOrWholeTilesThenTheBands) {
+    gfx::TBitmap master = Filled(2, 4, Opaque(0x0000AA));
+    for (int y = 2; y < 4; ++y) SetPx(master, 0, y, Opaque(0)), SetPx(master, 1, y, Opaque(0xFFFFFF));
     TTestSkin skin(std::move(master));
-    const int e = skin.AddEntry({0, 0, 2, 2}, 1, 1, 0, 10, skin::ikTexture);
-    gfx::TBitmap b = Filled(5, 3, Opaque(0x777777));
+    const int e = skin.AddEntry({0, 0, 2, 4}, 1, 1, 0, 0, skin::ikTexture);
     ParentBackground colour;
     colour.FillColor = 0x00FF00;
-    FillMaskedTexture(b, {0, 0, 5, 3}, colour, tfWholeTiles, skin.Entry(e));
-    EXPECT_EQ(Px(b, 0, 0), Opaque(0x0000AA));
-    EXPECT_EQ(Px(b, 1, 2), Opaque(0x777777));
-    EXPECT_EQ(Px(b, 4, 1), Opaque(0x00FF00));  // right of the whole tiles
+    const struct {
+        int Mode;
+        const char* Rows[3];
+    } cases[] = {
+        {tfTile, {"a.a.a", "a.a.a", "....."}},  // whole rows, the last column cut
+        {tfWholeTiles, {"a.a.g", "a.a.g", "ggggg"}},
+        {tfLeftBand, {".....", ".....", "....."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Mode);
+        gfx::TBitmap b = Filled(5, 3, Opaque(0x777777));
+        FillMaskedTexture(b, {0, 0, 5, 3}, colour, c.Mode, skin.Entry(e));
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const char want = c.Rows[y][x];
+                EXPECT_EQ(Px(b, x, y), Opaque(want == 'a' ? 0x0000AA : want == 'g' ? 0x00FF00 : 0x777777))
+                    << "at " << x << ", " << y;
+            }
+    }
 }
 
 TEST(ParseGradientData, SevenFieldsMakeOneStepAndPercentsAreHeldTo100) {
