@@ -6,6 +6,7 @@
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sEntryLookup.h"
 #include "skinpaint/sGradientFill.h"
+#include "skinpaint/sManagerOrDefault.h"
 #include "skinpaint/sPixelMath.h"
 #include "skinpaint/sTexture.h"
 
@@ -44,11 +45,12 @@ TBackgroundLook SectionLook(const skin::TsSkinTables& m, int i, std::string_view
         if (hot) index = hotTexture != -1 ? hotTexture : m.FindMask(i, name, key);
         else index = texture >= 0 ? texture : section.PatternIndex >= 0 ? section.PatternIndex : m.FindMask(i, name, key);
         look.Texture = ValidEntry(m, index);
-        // Textures with a mask are laid over the finished background instead.
-        if (look.Texture && HasMask(*look.Texture)) look.Texture = nullptr;
         if (!look.Texture) {
             const int pattern = m.FindPattern(i, name, key);
             if (pattern >= 0) look.Pattern = m.Patterns[size_t(pattern)].Image.get();
+        } else if (HasMask(*look.Texture)) {
+            // Laid over the finished background instead; no pattern stands in.
+            look.Texture = nullptr;
         }
     }
     return look;
@@ -118,6 +120,7 @@ void PaintDirect(gfx::TBitmap& bitmap, const gfx::TRect& area, const TBackground
 void PaintSectionBackground(int sectionIndex, std::string_view sectionName, const ParentBackground& background,
                             TColor customColor, int hotTexture, int texture, const skin::TsSkinTables* manager,
                             gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect, int state) {
+    manager = ManagerOrDefault(manager);
     if (!manager || !manager->IsValidSkinIndex(sectionIndex) || !Is32(bitmap) || rect.IsEmpty()) return;
     const skin::TsGeneralData& section = manager->Sections[size_t(sectionIndex)];
     state = std::clamp(state, 0, std::max(section.States - 1, 0));
@@ -127,16 +130,19 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName, cons
     else look.Color = customColor;
     const int t = look.Transparency;
     const ParentBackground behind = MovedBy(background, offset);
+    // offset already says where rect lies, so the parent's pixel behind rect's
+    // top-left corner is the one at (X + offset.x, Y + offset.y).
+    const ParentBackground behindRect = MovedBy(behind, {-rect.Left, -rect.Top});
 
     const bool nothingKnown = !background.Ready && background.FillColor == KEY_COLOR;
     if (nothingKnown || t <= 0) {
         PaintDirect(bitmap, rect, look);
     } else if (t >= 100) {
-        LayBackground(bitmap, rect, behind);
+        LayBackground(bitmap, rect, behindRect);
     } else if (background.Ready || look.ImagePercent + look.GradientPercent != 0) {
         gfx::TBitmap scratch(rect.Width(), rect.Height());
         PaintDirect(scratch, {0, 0, rect.Width(), rect.Height()}, look);
-        LayBackground(bitmap, rect, behind);
+        LayBackground(bitmap, rect, behindRect);
         BlendBitmapOver(bitmap, scratch, Weight255(t), {rect.Left, rect.Top}, {0, 0, rect.Width(), rect.Height()});
     } else {
         FillRect32(bitmap, rect, MixColors(gfx::ColorToRGB(background.FillColor), look.Color, t / 100.0));

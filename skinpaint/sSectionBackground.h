@@ -13,10 +13,13 @@ namespace skinpaint {
 
 // Paints the background of section `sectionIndex` (named sectionName) into
 // rect of bitmap in `state` (limited to the section's States - 1). offset is
-// the rectangle's position inside the control whose background is given.
+// the rectangle's position inside the control whose background is given, so
+// what lies behind rect starts at the background's (X, Y) moved by offset.
 // customColor (KEY_COLOR for none) replaces the section's look with an opaque
 // plain colour. texture and hotTexture (-1 for none) replace the section's
-// PATTERN and HOTPATTERN textures. Nothing without a manager or with an
+// PATTERN and HOTPATTERN textures; one with a mask is not laid here (and no
+// JPEG pattern stands in for it) except as a mode 10 overlay in state 0. A
+// null manager is the default manager. Nothing without a manager or with an
 // invalid section.
 void PaintSectionBackground(int sectionIndex, std::string_view sectionName, const ParentBackground& background,
                             TColor customColor, int hotTexture, int texture, const skin::TsSkinTables* manager,

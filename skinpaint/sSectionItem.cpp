@@ -4,6 +4,7 @@
 
 #include "skin/sHueSaturation.h"
 #include "skinpaint/sEntryLookup.h"
+#include "skinpaint/sManagerOrDefault.h"
 #include "skinpaint/sMaskGlyph.h"
 #include "skinpaint/sPixelMath.h"
 #include "skinpaint/sSectionBackground.h"
@@ -44,6 +45,7 @@ int LimitedState(const skin::TsGeneralData& section, int state) {
 void PaintSectionItem(int sectionIndex, std::string_view sectionName, const ParentBackground& background, int texture,
                       int hotTexture, const skin::TsSkinTables* manager, gfx::TBitmap& bitmap, gfx::TPoint offset,
                       const gfx::TRect& rect, int state) {
+    manager = ManagerOrDefault(manager);
     if (!manager || !manager->IsValidSkinIndex(sectionIndex) || !Is32(bitmap) || rect.IsEmpty() ||
         !FitsInside(bitmap, rect))
         return;
@@ -76,6 +78,7 @@ void PaintControlItem(const TsControlSkinInfo& control, const ParentBackground& 
 void PaintSectionItemToDC(int sectionIndex, std::string_view sectionName, const ParentBackground& background,
                           const skin::TsSkinTables* manager, gfx::TCanvas& dc, gfx::TPoint offset,
                           const gfx::TRect& rect, int state) {
+    manager = ManagerOrDefault(manager);
     if (!manager || !manager->IsValidSkinIndex(sectionIndex) || rect.Left < 0 || rect.Top < 0 || rect.IsEmpty())
         return;
     const int saved = dc.SaveDC();

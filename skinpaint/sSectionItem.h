@@ -14,9 +14,9 @@ namespace skinpaint {
 
 // Background (PaintSectionBackground without custom colour), corner images
 // and frame of a section, in state (limited to States - 1). The frame's
-// see-through corners are merged with the background. Nothing for a missing
-// manager, an invalid section, an empty rectangle or one that does not lie
-// wholly inside the bitmap.
+// see-through corners are merged with the background. A null manager is the
+// default manager. Nothing without a manager, for an invalid section, an
+// empty rectangle or one that does not lie wholly inside the bitmap.
 void PaintSectionItem(int sectionIndex, std::string_view sectionName, const ParentBackground& background, int texture,
                       int hotTexture, const skin::TsSkinTables* manager, gfx::TBitmap& bitmap, gfx::TPoint offset,
                       const gfx::TRect& rect, int state);

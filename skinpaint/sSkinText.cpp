@@ -5,6 +5,7 @@
 #include "skin/sHueSaturation.h"
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sGlowText.h"
+#include "skinpaint/sManagerOrDefault.h"
 
 namespace skinpaint {
 
@@ -35,6 +36,7 @@ void DrawWithContours(gfx::TCanvas& canvas, std::string_view text, const skin::T
 
 void WriteSectionText(gfx::TCanvas& canvas, std::string_view text, bool enabled, const skin::TsSkinTables* manager,
                       int look, int sectionIndex, unsigned format, const gfx::TRect& rect) {
+    manager = ManagerOrDefault(manager);
     if (!manager || !manager->IsValidSkinIndex(sectionIndex)) return;
     const skin::TsGeneralData& section = manager->Sections[size_t(sectionIndex)];
     canvas.Brush.Style = gfx::bsClear;

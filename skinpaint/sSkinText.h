@@ -15,7 +15,8 @@ namespace skinpaint {
 // of section sectionIndex: each contour colour that is not -1 moved one pixel
 // left, up, right and down, then the look's font colour. Disabled text is
 // drawn once in 40 percent of the normal font colour and 60 percent of the
-// section's colour. Nothing without a manager or with an invalid section.
+// section's colour. A null manager is the default manager. Nothing without a
+// manager or with an invalid section.
 void WriteSectionText(gfx::TCanvas& canvas, std::string_view text, bool enabled, const skin::TsSkinTables* manager,
                       int look, int sectionIndex, unsigned format, const gfx::TRect& rect);
 

@@ -54,6 +54,10 @@ int TTestSkin::AddEntry(const gfx::TRect& source, int stateCount, int maskKind, 
 }
 
 int TTestSkin::AddSection(const std::string& name, gfx::TColor color, int states) {
+    return painttest::AddSection(Tables, name, color, states);
+}
+
+int AddSection(skin::TsSkinTables& tables, const std::string& name, gfx::TColor color, int states) {
     skin::TsGeneralData s;
     s.SectionName = name;
     s.States = states;
@@ -61,8 +65,8 @@ int TTestSkin::AddSection(const std::string& name, gfx::TColor color, int states
     s.StateLook[0].Color = s.StateLook[1].Color = color;
     s.FontColor = s.HotFontColor = {0, -1, -1, -1, -1};
     for (auto& look : s.StateLook) look.TCLeft = look.TCTop = look.TCRight = look.TCBottom = -1;
-    Tables.Sections.push_back(std::move(s));
-    return int(Tables.Sections.size()) - 1;
+    tables.Sections.push_back(std::move(s));
+    return int(tables.Sections.size()) - 1;
 }
 
 }  // namespace painttest

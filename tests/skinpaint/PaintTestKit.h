@@ -20,6 +20,9 @@ gfx::TBitmap Noise(int width, int height, uint32_t seed);
 // Whether every pixel of rect holds pixel.
 bool AllEqual(const gfx::TBitmap& bitmap, const gfx::TRect& rect, uint32_t pixel);
 
+// A plain opaque section of one colour added to tables; returns its index.
+int AddSection(skin::TsSkinTables& tables, const std::string& name, gfx::TColor color, int states = 1);
+
 // Tables with a master image, to which tests add entries and sections.
 class TTestSkin {
 public:

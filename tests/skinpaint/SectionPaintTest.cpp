@@ -3,7 +3,11 @@
 // corner refreshes and the disabled look.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "PaintTestKit.h"
+#include "skin/sSkinManager.h"
 #include "skinpaint/sControlCorners.h"
 #include "skinpaint/sDisabledLook.h"
 #include "skinpaint/sMaskGlyph.h"
@@ -101,6 +105,103 @@ TEST_F(Sections, ImageShareBelowAHundredFadesTowardTheColour) {
     PaintSectionBackground(black, "BLACK", EmptyBackground, KEY_COLOR, -1, -1, &skin.Tables, b, {0, 0}, {0, 0, 2, 2}, 0);
     EXPECT_EQ(Px(b, 1, 1), Opaque(0x000080));  // half of 255 blue, rounded up
     EXPECT_EQ(Px(b, 2, 2), Opaque(0x123456));  // nothing outside the rectangle
+}
+
+// What lies behind a rectangle inside the painted bitmap comes from the
+// background at (X + offset.x, Y + offset.y): the offset already says where
+// the rectangle lies, so its own left and top are not added again.
+TEST_F(Sections, WhatLiesBehindARectangleStartsAtTheBackgroundPlusTheOffset) {
+    const gfx::TBitmap parent = Noise(20, 20, 9);
+    const gfx::TRect rect{1, 2, 4, 4};
+    const gfx::TPoint offset{2, 1};
+    const int X = 5, Y = 6;
+    for (const int transparency : {100, 40}) {
+        SCOPED_TRACE(transparency);
+        skin.Section(black).Transparency = transparency;
+        gfx::TBitmap b = Filled(6, 6, 0);
+        PaintSectionBackground(black, "BLACK", BackgroundFromBitmap(parent, X, Y), KEY_COLOR, -1, -1, &skin.Tables, b,
+                               offset, rect, 0);
+        for (int y = rect.Top; y < rect.Bottom; ++y)
+            for (int x = rect.Left; x < rect.Right; ++x) {
+                const uint32_t behind = Px(parent, X + offset.X + x - rect.Left, Y + offset.Y + y - rect.Top);
+                uint32_t want = behind;
+                if (transparency == 40) {
+                    // (d * 102 + s * 153 + 127) >> 8 over opaque black.
+                    want = 0;
+                    for (int shift = 0; shift < 32; shift += 8) {
+                        const uint32_t d = behind >> shift & 0xFF, s = shift == 24 ? 255 : 0;
+                        want |= ((d * 102 + s * 153 + 127) >> 8) << shift;
+                    }
+                }
+                ASSERT_EQ(Px(b, x, y), want) << "at " << x << ", " << y;
+            }
+        EXPECT_EQ(Px(b, 0, 0), 0u) << "nothing outside the rectangle";
+    }
+}
+
+// A texture with a mask is not laid in the background pass, and since it is
+// a valid entry no JPEG pattern stands in for it: the colour fills the place.
+// Only a texture that is no valid entry gives way to the pattern.
+TEST_F(Sections, AMaskedTextureIsDroppedWithoutFallingBackToThePattern) {
+    skin::TsGeneralData& s = skin.Section(black);
+    s.ImagePercent = 100;
+    skin::TsPatternData pattern;
+    pattern.Image = std::make_unique<gfx::TBitmap>(Filled(2, 2, Opaque(0x00FF00)));
+    pattern.SectionName = "BLACK";
+    pattern.KeyName = "PATTERN";
+    skin.Tables.Patterns.push_back(std::move(pattern));
+    const int masked = skin.AddEntry({0, 0, 2, 2}, 1, 1, 0, 0, skin::ikTexture);
+    const struct {
+        const char* Situation;
+        int Texture;
+        uint32_t Want;
+    } cases[] = {
+        {"masked texture", masked, Opaque(0)},
+        {"no texture at all", -1, Opaque(0x00FF00)},
+        {"a texture index beyond the table", 99, Opaque(0x00FF00)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Situation);
+        gfx::TBitmap b = Filled(3, 3, 0);
+        PaintSectionBackground(black, "BLACK", EmptyBackground, KEY_COLOR, -1, c.Texture, &skin.Tables, b, {0, 0},
+                               {0, 0, 3, 3}, 0);
+        EXPECT_TRUE(AllEqual(b, {0, 0, 3, 3}, c.Want));
+    }
+}
+
+// Without a manager of their own, the section painters use the default one.
+TEST(DefaultManager, StandsInForANullManagerInTheSectionPainters) {
+    gfx::TBitmap b = Filled(4, 4, 0);
+    PaintSectionBackground(0, "GREEN", EmptyBackground, KEY_COLOR, -1, -1, nullptr, b, {0, 0}, {0, 0, 4, 4}, 0);
+    ASSERT_TRUE(AllEqual(b, {0, 0, 4, 4}, 0)) << "no default manager, nothing painted";
+
+    skin::TsSkinManager manager(nullptr);
+    ASSERT_EQ(skin::TsSkinManager::DefaultManager(), &manager);
+    const int green = AddSection(manager, "GREEN", 0x00FF00);
+    const struct {
+        const char* Painter;
+        std::function<void(gfx::TBitmap&)> Paint;
+    } painters[] = {
+        {"PaintSectionBackground",
+         [&](gfx::TBitmap& t) {
+             PaintSectionBackground(green, "GREEN", EmptyBackground, KEY_COLOR, -1, -1, nullptr, t, {0, 0},
+                                    {0, 0, 4, 4}, 0);
+         }},
+        {"PaintSectionItem",
+         [&](gfx::TBitmap& t) {
+             PaintSectionItem(green, "GREEN", EmptyBackground, -1, -1, nullptr, t, {0, 0}, {0, 0, 4, 4}, 0);
+         }},
+        {"PaintSectionItemToDC",
+         [&](gfx::TBitmap& t) {
+             PaintSectionItemToDC(green, "GREEN", EmptyBackground, nullptr, t.Canvas(), {0, 0}, {0, 0, 4, 4}, 0);
+         }},
+    };
+    for (const auto& p : painters) {
+        SCOPED_TRACE(p.Painter);
+        gfx::TBitmap t = Filled(4, 4, 0);
+        p.Paint(t);
+        EXPECT_TRUE(AllEqual(t, {0, 0, 4, 4}, Opaque(0x00FF00)));
+    }
 }
 
 TEST_F(Sections, ItemPaintsNothingForARectangleBeyondTheBitmap) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "PaintTestKit.h"
+#include "skin/sSkinManager.h"
 #include "skinpaint/sGlowText.h"
 #include "skinpaint/sSkinText.h"
 #include "skinpaint/sTextCut.h"
@@ -57,6 +58,17 @@ struct Texts : ::testing::Test {
 TEST_F(Texts, ALookWithoutContoursDrawsTheTextOnce) {
     skin.Section(label).StateLook[0].FontColor = 0x336699;
     WriteSectionText(b.Canvas(), "Wg", true, &skin.Tables, 0, label, Format, box);
+    EXPECT_TRUE(Same(b, Plain(0x336699)));
+}
+
+TEST_F(Texts, ANullManagerMeansTheDefaultManager) {
+    skin.Section(label).StateLook[0].FontColor = 0x336699;
+    WriteSectionText(b.Canvas(), "Wg", true, nullptr, 0, label, Format, box);
+    EXPECT_TRUE(Same(b, Filled(80, 30, Opaque(0xFFFFFF)))) << "no default manager, nothing drawn";
+
+    skin::TsSkinManager manager(nullptr);
+    manager.Sections.push_back(skin.Section(label));
+    WriteSectionText(b.Canvas(), "Wg", true, nullptr, 0, 0, Format, box);
     EXPECT_TRUE(Same(b, Plain(0x336699)));
 }
 
