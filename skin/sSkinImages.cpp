@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "gfx/ImageCodecs.h"
+#include "gfx/PixelAccess.h"
 #include "skin/sUpperCase.h"
 
 namespace skin {
@@ -14,7 +15,8 @@ namespace {
 
 constexpr std::string_view PngSignature = "\x89PNG\r\n\x1a\n";
 
-bool IsKeyPixel(const uint8_t* p) { return p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF && p[3] == 0; }
+// A see-through pixel of a skin image: the key colour with alpha 0.
+bool IsKeyPixel(const uint8_t* p) { return gfx::LoadPixel32(p) == 0x00FF00FFu; }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::string& buffer) {
     std::ifstream file(path, std::ios::binary);

@@ -1,43 +1,46 @@
 #include "skinpaint/sBlendOps.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
+#include "gfx/PixelAccess.h"
 #include "skinpaint/sCopyArea.h"
 #include "skinpaint/sPixelKernels.h"
 #include "skinpaint/sPixelMath.h"
 
 namespace skinpaint {
 
-void BlendBitmapOver(gfx::TBitmap& dst, const gfx::TBitmap& src, int a, gfx::TPoint point, const gfx::TRect& srcRect) {
+void BlendBitmapOver(gfx::TBitmap& dst, gfx::TPoint point, const gfx::TBitmap& src, const gfx::TRect& srcRect, int a) {
     if (!Is32(dst) || !Is32(src) || dst.Width() < 2 || dst.Height() < 2 || src.Width() < 2 || src.Height() < 2) return;
     a = std::clamp(a, 0, 255);
     // Clipping a negative point moves the source rectangle's start.
     const TCopyArea c = ClipCopy(dst, point.X, point.Y, src, srcRect.Left, srcRect.Top, srcRect.Width(), srcRect.Height());
     if (c.Empty()) return;
     for (int row = 0; row < c.H; ++row)
-        kernels::BlendOverRun(PixelAt(dst, c.Dx, c.Dy + row), PixelAt(src, c.Sx, c.Sy + row), size_t(c.W), a);
+        kernels::BlendOverRun(gfx::PixelAt32(dst, c.Dx, c.Dy + row), gfx::PixelAt32(src, c.Sx, c.Sy + row), size_t(c.W),
+                              a);
 }
 
-void BlendKeyedImage(gfx::TBitmap& dst, int x, int y, TColor key, double t, const gfx::TRect& srcRect,
-                     const gfx::TBitmap& src) {
+void BlendKeyedImage(gfx::TBitmap& dst, gfx::TPoint point, const gfx::TBitmap& src, const gfx::TRect& srcRect,
+                     TColor key, double t) {
     if (!Is32(dst) || !Is32(src)) return;
     const TCopyArea c =
-        ClipCopy(dst, x, y, src, srcRect.Left, srcRect.Top, srcRect.Width() + 1, srcRect.Height() + 1);
+        ClipCopy(dst, point.X, point.Y, src, srcRect.Left, srcRect.Top, srcRect.Width() + 1, srcRect.Height() + 1);
     if (c.Empty()) return;
-    const uint32_t keyColor = ColorToPixel(key, 0);
+    const uint32_t keyColor = gfx::ColorToPixel32(key, 0);
     for (int row = 0; row < c.H; ++row) {
-        uint8_t* d = PixelAt(dst, c.Dx, c.Dy + row);
-        const uint8_t* s = PixelAt(src, c.Sx, c.Sy + row);
+        uint8_t* d = gfx::PixelAt32(dst, c.Dx, c.Dy + row);
+        const uint8_t* s = gfx::PixelAt32(src, c.Sx, c.Sy + row);
         for (int i = 0; i < c.W; ++i, d += 4, s += 4) {
-            if ((LoadPixel32(s) & 0xFFFFFF) == keyColor) continue;
+            if ((gfx::LoadPixel32(s) & 0xFFFFFF) == keyColor) continue;
             for (int k = 0; k < 4; ++k) d[k] = ClampByte(Nearest(s[k] - (s[k] - d[k]) * t));
         }
     }
 }
 
-void CopyAlphaImage(const gfx::TRect& dstRect, const gfx::TRect& srcRect, gfx::TBitmap& dst, bool replace,
-                    const ParentBackground& background, const gfx::TBitmap& src) {
+void CopyAlphaImage(gfx::TBitmap& dst, const gfx::TRect& dstRect, const gfx::TBitmap& src, const gfx::TRect& srcRect,
+                    bool replace, const ParentBackground& background) {
     if (!Is32(dst) || !Is32(src)) return;
     const TCopyArea c = ClipRects(dst, dstRect, src, srcRect);
     if (c.Empty()) return;
@@ -45,8 +48,8 @@ void CopyAlphaImage(const gfx::TRect& dstRect, const gfx::TRect& srcRect, gfx::T
                                      ? background.Bitmap
                                      : nullptr;
     for (int row = 0; row < c.H; ++row) {
-        uint8_t* d = PixelAt(dst, c.Dx, c.Dy + row);
-        const uint8_t* s = PixelAt(src, c.Sx, c.Sy + row);
+        uint8_t* d = gfx::PixelAt32(dst, c.Dx, c.Dy + row);
+        const uint8_t* s = gfx::PixelAt32(src, c.Sx, c.Sy + row);
         if (!behind) {
             // A key pixel has alpha 0, so the plain copy already leaves it out.
             kernels::AlphaOverRun(d, s, size_t(c.W), 100);
@@ -54,39 +57,40 @@ void CopyAlphaImage(const gfx::TRect& dstRect, const gfx::TRect& srcRect, gfx::T
         }
         const int by = c.Dy + row + background.Y;
         for (int i = 0; i < c.W; ++i, d += 4, s += 4) {
-            if (LoadPixel32(s) != KeyPixel) {
+            if (gfx::LoadPixel32(s) != KeyPixel) {
                 kernels::AlphaOverGeneral(d, s, 1, 100);
                 continue;
             }
             const int bx = c.Dx + i + background.X;
             if (bx >= 0 && by >= 0 && bx < behind->Width() && by < behind->Height())
-                std::memcpy(d, PixelAt(*behind, bx, by), 4);
+                std::memcpy(d, gfx::PixelAt32(*behind, bx, by), 4);
         }
     }
 }
 
-void DrawAlphaImage(const gfx::TRect& dstRect, const gfx::TRect& srcRect, gfx::TBitmap& dst, const gfx::TBitmap& src,
+void DrawAlphaImage(gfx::TBitmap& dst, const gfx::TRect& dstRect, const gfx::TBitmap& src, const gfx::TRect& srcRect,
                     int transparency, TColor tint) {
     if (!Is32(dst) || !Is32(src)) return;
     const TCopyArea c = ClipRects(dst, dstRect, src, srcRect);
     if (c.Empty()) return;
     const int weight = 100 - std::clamp(transparency, 0, 100);
     const bool tinted = tint != NO_TINT;
-    const uint32_t k = tinted ? ColorToPixel(tint, 0) : 0;
+    const gfx::TBgra k = tinted ? gfx::ColorToBgra(tint) : gfx::TBgra{};
+    const int kc[3] = {k.B, k.G, k.R};
     std::vector<uint8_t> tintedRow(tinted ? size_t(c.W) * 4 : 0);
     for (int row = 0; row < c.H; ++row) {
-        const uint8_t* s = PixelAt(src, c.Sx, c.Sy + row);
+        const uint8_t* s = gfx::PixelAt32(src, c.Sx, c.Sy + row);
         if (tinted) {
             for (int i = 0; i < c.W; ++i) {
                 const uint8_t* p = s + i * 4;
                 uint8_t* q = tintedRow.data() + i * 4;
-                const int grey = (p[0] + p[1] + p[2]) / 3;
-                for (int ch = 0; ch < 3; ++ch) q[ch] = uint8_t(RoundDiv(int(k >> (8 * ch) & 0xFF) * grey, 255));
+                const int grey = gfx::AverageGrey(p[2], p[1], p[0]);
+                for (int ch = 0; ch < 3; ++ch) q[ch] = uint8_t(RoundDiv(kc[ch] * grey, 255));
                 q[3] = p[3];
             }
             s = tintedRow.data();
         }
-        kernels::AlphaOverRun(PixelAt(dst, c.Dx, c.Dy + row), s, size_t(c.W), weight);
+        kernels::AlphaOverRun(gfx::PixelAt32(dst, c.Dx, c.Dy + row), s, size_t(c.W), weight);
     }
 }
 

@@ -48,7 +48,7 @@ void CopyBlock(gfx::TBitmap& dst, int x, int y, const gfx::TBitmap& src, const g
     const bool upward = &src == &dst && c.Dy > c.Sy;
     for (int i = 0; i < c.H; ++i) {
         const int row = upward ? c.H - 1 - i : i;
-        CopyRowAny(src, PixelAt(dst, c.Dx, c.Dy + row), c.Sx, c.Sy + row, c.W);
+        CopyRowAny(src, gfx::PixelAt32(dst, c.Dx, c.Dy + row), c.Sx, c.Sy + row, c.W);
     }
 }
 
@@ -66,7 +66,7 @@ void TileBlock(gfx::TBitmap& dst, const gfx::TRect& dest, const gfx::TBitmap& sr
         while (x < d.Right) {
             const int sx = (x - dest.Left) % tw;
             const int n = std::min(tw - sx, d.Right - x);
-            CopyRowAny(src, PixelAt(dst, x, y), s.Left + sx, sy, n);
+            CopyRowAny(src, gfx::PixelAt32(dst, x, y), s.Left + sx, sy, n);
             x += n;
         }
     }
@@ -84,7 +84,7 @@ void StretchBlock(gfx::TBitmap& dst, const gfx::TRect& dest, const gfx::TBitmap&
             const int sy = NearestSource(srcRect.Top, srcRect.Height(), dest.Height(), y - dest.Top);
             if (sy < 0 || sy >= src.Height()) continue;
             const uint8_t* srow = src.ScanLine(sy);
-            uint8_t* row = PixelAt(dst, d.Left, y);
+            uint8_t* row = gfx::PixelAt32(dst, d.Left, y);
             for (size_t i = 0; i < xs.size(); ++i, row += 4)
                 if (xs[i] >= 0 && xs[i] < src.Width()) CopyRow<F>(row, srow + size_t(xs[i]) * gfx::TPixel<F>::Size, 1);
         }

@@ -1,7 +1,9 @@
 #include "skinpaint/sColorOps.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "gfx/PixelAccess.h"
 #include "skinpaint/sPixelMath.h"
 
 namespace skinpaint {
@@ -15,7 +17,7 @@ gfx::TRect Clipped(const gfx::TBitmap& bitmap, const gfx::TRect& rect) {
 template <typename F>
 void ForEachPixel(gfx::TBitmap& bitmap, const gfx::TRect& area, F&& f) {
     for (int y = area.Top; y < area.Bottom; ++y) {
-        uint8_t* p = PixelAt(bitmap, area.Left, y);
+        uint8_t* p = gfx::PixelAt32(bitmap, area.Left, y);
         for (int x = area.Left; x < area.Right; ++x, p += 4) f(p);
     }
 }
@@ -23,8 +25,8 @@ void ForEachPixel(gfx::TBitmap& bitmap, const gfx::TRect& area, F&& f) {
 void Grey(gfx::TBitmap& bitmap, bool keyed, uint32_t key) {
     if (!Is32(bitmap)) return;
     ForEachPixel(bitmap, {0, 0, bitmap.Width(), bitmap.Height()}, [&](uint8_t* p) {
-        if (keyed && (LoadPixel32(p) & 0xFFFFFF) == key) return;
-        p[0] = p[1] = p[2] = uint8_t((p[0] + p[1] + p[2]) / 3);
+        if (keyed && (gfx::LoadPixel32(p) & 0xFFFFFF) == key) return;
+        p[0] = p[1] = p[2] = gfx::AverageGrey(p[2], p[1], p[0]);
     });
 }
 
@@ -43,8 +45,8 @@ void FadeRectToColor(gfx::TBitmap& bitmap, const gfx::TRect& rect, int p, TColor
                           std::min(rect.Bottom, bitmap.Height() - 1) + 1};
     if (area.IsEmpty()) return;
     p = std::clamp(p, 0, 100);
-    const uint32_t c = ColorToPixel(color, 0);
-    const int k[3] = {int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF)};
+    const gfx::TBgra c = gfx::ColorToBgra(color);
+    const int k[3] = {c.B, c.G, c.R};
     // The share of the colour per channel is the same for every pixel.
     const int rest[3] = {(100 - p) * k[0], (100 - p) * k[1], (100 - p) * k[2]};
     ForEachPixel(bitmap, area, [&](uint8_t* q) {
@@ -56,22 +58,22 @@ void FillRect32(gfx::TBitmap& bitmap, const gfx::TRect& rect, TColor color) {
     if (!Is32(bitmap)) return;
     const gfx::TRect area = Clipped(bitmap, rect);
     if (area.IsEmpty()) return;
-    const uint32_t c = ColorToPixel(color, 255);
-    uint8_t* first = PixelAt(bitmap, area.Left, area.Top);
-    for (int x = 0; x < area.Width(); ++x) StorePixel32(first + x * 4, c);
+    const uint32_t c = gfx::ColorToPixel32(color, 255);
+    uint8_t* first = gfx::PixelAt32(bitmap, area.Left, area.Top);
+    for (int x = 0; x < area.Width(); ++x) gfx::StorePixel32(first + x * 4, c);
     for (int y = area.Top + 1; y < area.Bottom; ++y)
-        std::memcpy(PixelAt(bitmap, area.Left, y), first, size_t(area.Width()) * 4);
+        std::memcpy(gfx::PixelAt32(bitmap, area.Left, y), first, size_t(area.Width()) * 4);
 }
 
 void SetRectAlpha(gfx::TBitmap& bitmap, const gfx::TRect& rect, uint8_t alpha, bool skipKey) {
     if (!Is32(bitmap)) return;
     ForEachPixel(bitmap, Clipped(bitmap, rect), [&](uint8_t* p) {
-        if (!(skipKey && LoadPixel32(p) == KeyPixel)) p[3] = alpha;
+        if (!(skipKey && gfx::LoadPixel32(p) == KeyPixel)) p[3] = alpha;
     });
 }
 
 void GrayScale(gfx::TBitmap& bitmap) { Grey(bitmap, false, 0); }
 
-void GrayScaleKeyed(gfx::TBitmap& bitmap, TColor key) { Grey(bitmap, true, ColorToPixel(key, 0)); }
+void GrayScaleKeyed(gfx::TBitmap& bitmap, TColor key) { Grey(bitmap, true, gfx::ColorToPixel32(key, 0)); }
 
 }  // namespace skinpaint

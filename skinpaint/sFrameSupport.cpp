@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/PixelAccess.h"
 #include "skin/sSkinTables.h"
 #include "skinpaint/sPixelMath.h"
 
@@ -15,7 +16,7 @@ void RowRuns(std::vector<gfx::TRect>& runs, const gfx::TBitmap& source, int sy, 
     const int last = std::min(to, source.Width());
     int start = -1;
     for (int sx = std::max(from, 0); sx <= last; ++sx) {
-        const bool key = sx < last && LoadPixel32(PixelAt(source, sx, sy)) == KeyPixel;
+        const bool key = sx < last && gfx::LoadPixel32(gfx::PixelAt32(source, sx, sy)) == KeyPixel;
         if (key && start < 0) start = sx;
         if (!key && start >= 0) {
             runs.push_back({x + start - from, y, x + sx - from, y + 1});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gfx/PixelAccess.h"
 #include "gfx/TCanvas.h"
 #include "skinpaint/sPixelMath.h"
 
@@ -82,14 +83,14 @@ void DrawGlowText(gfx::TBitmap& bitmap, std::string_view text, const gfx::TRect&
         BlurLines(glowMap, kernel, false);
         BlurLines(glowMap, kernel, true);
     }
-    const uint32_t k = ColorToPixel(color, 0);
-    const int kc[3] = {int(k & 0xFF), int(k >> 8 & 0xFF), int(k >> 16 & 0xFF)};
+    const gfx::TBgra k = gfx::ColorToBgra(color);
+    const int kc[3] = {k.B, k.G, k.R};
     const int left = rect.Left - margin, top = rect.Top - margin;
     for (int y = std::max(0, -top); y < h && top + y < bitmap.Height(); ++y) {
         const uint8_t* v = glowMap.ScanLine(y);
         for (int x = std::max(0, -left); x < w && left + x < bitmap.Width(); ++x) {
             if (v[x] == 255) continue;
-            uint8_t* d = PixelAt(bitmap, left + x, top + y);
+            uint8_t* d = gfx::PixelAt32(bitmap, left + x, top + y);
             for (int c = 0; c < 3; ++c) d[c] = uint8_t(kc[c] + (d[c] - kc[c]) * v[x] / 255);
             d[3] = uint8_t(d[3] + (255 - v[x]) * (255 - d[3]) / 255);
         }

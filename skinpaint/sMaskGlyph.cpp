@@ -1,7 +1,9 @@
 #include "skinpaint/sMaskGlyph.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "gfx/PixelAccess.h"
 #include "skin/sSkinTables.h"
 #include "skinpaint/sBlendOps.h"
 #include "skinpaint/sCopyArea.h"
@@ -22,9 +24,9 @@ void ForEachGlyphPixel(gfx::TBitmap& bitmap, gfx::TPoint point, const gfx::TBitm
     const TCopyArea c = ClipCopy(bitmap, point.X, point.Y, src.Width(), src.Height() - maskRows, sx, sy, w, h);
     if (c.Empty()) return;
     for (int row = 0; row < c.H; ++row) {
-        uint8_t* d = PixelAt(bitmap, c.Dx, c.Dy + row);
-        const uint8_t* p = PixelAt(src, c.Sx, c.Sy + row);
-        const uint8_t* m = PixelAt(src, c.Sx, c.Sy + row + maskRows);
+        uint8_t* d = gfx::PixelAt32(bitmap, c.Dx, c.Dy + row);
+        const uint8_t* p = gfx::PixelAt32(src, c.Sx, c.Sy + row);
+        const uint8_t* m = gfx::PixelAt32(src, c.Sx, c.Sy + row + maskRows);
         for (int i = 0; i < c.W; ++i, d += 4, p += 4, m += 4) f(d, p, m);
     }
 }
@@ -44,14 +46,14 @@ void PaintMaskGlyph(gfx::TBitmap& bitmap, gfx::TPoint point, int state, const Pa
     if (entry.MaskKind == 1) {
         const int lift = mode == gdHalf ? 100 : 0;
         ForEachGlyphPixel(bitmap, point, src, sx, sy, fw, fh, fh, [&](uint8_t* d, const uint8_t* p, const uint8_t* m) {
-            if (LoadPixel32(p) != KeyPixel && m[2] != 255) kernels::MaskBlendPixel(d, p, m, lift);
+            if (gfx::LoadPixel32(p) != KeyPixel && m[2] != 255) kernels::MaskBlendPixel(d, p, m, lift);
         });
     } else if (entry.Bitmap) {
         ForEachGlyphPixel(bitmap, point, src, sx, sy, fw, fh, 0, [](uint8_t* d, const uint8_t* p, const uint8_t*) {
-            if (LoadPixel32(p) != KeyPixel) std::memcpy(d, p, 4);
+            if (gfx::LoadPixel32(p) != KeyPixel) std::memcpy(d, p, 4);
         });
     } else if (mode == gdHalf) {
-        BlendKeyedImage(bitmap, point.X, point.Y, KEY_COLOR, 0.5, {sx, sy, sx + fw - 1, sy + fh - 1}, src);
+        BlendKeyedImage(bitmap, point, src, {sx, sy, sx + fw - 1, sy + fh - 1}, KEY_COLOR, 0.5);
     } else {
         CopyKeyedPiece(bitmap, src, point.X, true, background, KEY_COLOR, {sx, sy, sx + fw - 1, sy + fh - 1}, point.Y);
     }

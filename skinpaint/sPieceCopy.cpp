@@ -1,5 +1,6 @@
 #include "skinpaint/sPieceCopy.h"
 
+#include "gfx/PixelAccess.h"
 #include "skinpaint/sCopyArea.h"
 #include "skinpaint/sPixelKernels.h"
 #include "skinpaint/sPixelMath.h"
@@ -11,7 +12,7 @@ namespace {
 // The background pixel at (x, y) of its bitmap, or null outside it.
 const uint8_t* BehindAt(const gfx::TBitmap& behind, int x, int y) {
     if (x < 0 || y < 0 || x >= behind.Width() || y >= behind.Height()) return nullptr;
-    return PixelAt(behind, x, y);
+    return gfx::PixelAt32(behind, x, y);
 }
 
 const gfx::TBitmap* ReadyBitmap(const ParentBackground& background) {
@@ -25,26 +26,26 @@ void CopyKeyedPiece(gfx::TBitmap& dst, const gfx::TBitmap& src, int x, bool repl
     if (!Is32(dst) || !Is32(src)) return;
     const TCopyArea c = ClipCopy(dst, x, y, src, srcRect.Left, srcRect.Top, srcRect.Width() + 1, srcRect.Height() + 1);
     if (c.Empty()) return;
-    const uint32_t keyPixel = ColorToPixel(key, 0);
+    const uint32_t keyPixel = gfx::ColorToPixel32(key, 0);
     const gfx::TBitmap* behind = ReadyBitmap(background);
     const bool intoBehind = behind == &dst;
-    const uint32_t fill = ColorToPixel(background.FillColor, 255);
+    const uint32_t fill = gfx::ColorToPixel32(background.FillColor, 255);
     for (int row = 0; row < c.H; ++row) {
         const int dy = c.Dy + row;
-        uint8_t* d = PixelAt(dst, c.Dx, dy);
-        const uint8_t* s = PixelAt(src, c.Sx, c.Sy + row);
+        uint8_t* d = gfx::PixelAt32(dst, c.Dx, dy);
+        const uint8_t* s = gfx::PixelAt32(src, c.Sx, c.Sy + row);
         for (int i = 0; i < c.W; ++i, d += 4, s += 4) {
-            const uint32_t p = LoadPixel32(s);
+            const uint32_t p = gfx::LoadPixel32(s);
             const bool see = p == keyPixel;
             if (!background.Ready) {
-                StorePixel32(d, see ? fill : p);
+                gfx::StorePixel32(d, see ? fill : p);
             } else if (!replace || !behind) {
-                if (!see) StorePixel32(d, p);
+                if (!see) gfx::StorePixel32(d, p);
             } else if (!see) {
-                StorePixel32(d, p | 0xFF000000u);
+                gfx::StorePixel32(d, p | 0xFF000000u);
             } else if (!intoBehind) {
                 if (const uint8_t* b = BehindAt(*behind, c.Dx + i + background.X, dy + background.Y))
-                    StorePixel32(d, LoadPixel32(b) | 0xFF000000u);
+                    gfx::StorePixel32(d, gfx::LoadPixel32(b) | 0xFF000000u);
             }
         }
     }
@@ -61,25 +62,25 @@ void CopyMaskedPiece(const gfx::TRect& dstRect, const gfx::TRect& srcRect, gfx::
                                  std::min(dstRect.Height(), srcRect.Height()));
     if (c.Empty()) return;
     const gfx::TBitmap* behind = ReadyBitmap(background);
-    const uint32_t fill = ColorToPixel(background.FillColor, 255);
+    const uint32_t fill = gfx::ColorToPixel32(background.FillColor, 255);
     for (int row = 0; row < c.H; ++row) {
         const int dy = c.Dy + row;
-        uint8_t* d = PixelAt(dst, c.Dx, dy);
-        const uint8_t* s = PixelAt(src, c.Sx, c.Sy + row);
-        const uint8_t* m = PixelAt(src, c.Sx, c.Sy + row + maskOffset);
+        uint8_t* d = gfx::PixelAt32(dst, c.Dx, dy);
+        const uint8_t* s = gfx::PixelAt32(src, c.Sx, c.Sy + row);
+        const uint8_t* m = gfx::PixelAt32(src, c.Sx, c.Sy + row + maskOffset);
         if (behind && replace) {
             for (int i = 0; i < c.W; ++i, d += 4, s += 4, m += 4) {
-                if (LoadPixel32(s) != KeyPixel) {
+                if (gfx::LoadPixel32(s) != KeyPixel) {
                     kernels::MaskBlendPixel(d, s, m);
                     d[3] = 255;
                 } else if (const uint8_t* b = BehindAt(*behind, c.Dx + i + background.X, dy + background.Y)) {
-                    StorePixel32(d, LoadPixel32(b) | 0xFF000000u);
+                    gfx::StorePixel32(d, gfx::LoadPixel32(b) | 0xFF000000u);
                 }
             }
         } else {
             for (int i = 0; i < c.W; ++i, d += 4, s += 4, m += 4) {
-                if (background.Ready || LoadPixel32(s) != KeyPixel) kernels::MaskBlendPixel(d, s, m);
-                else if (replace) StorePixel32(d, fill);
+                if (background.Ready || gfx::LoadPixel32(s) != KeyPixel) kernels::MaskBlendPixel(d, s, m);
+                else if (replace) gfx::StorePixel32(d, fill);
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/PixelAccess.h"
 #include "skinpaint/sBlendOps.h"
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sEntryLookup.h"
@@ -65,8 +66,8 @@ void MixTexture(gfx::TBitmap& bitmap, const gfx::TRect& area, const skin::TsMask
         return;
     const gfx::TRect r = gfx::IntersectRect(area, {0, 0, bitmap.Width(), bitmap.Height()});
     for (int y = r.Top; y < r.Bottom; ++y) {
-        uint8_t* d = PixelAt(bitmap, r.Left, y);
-        const uint8_t* row = PixelAt(source, tile.Left, tile.Top + (y - area.Top) % tile.Height());
+        uint8_t* d = gfx::PixelAt32(bitmap, r.Left, y);
+        const uint8_t* row = gfx::PixelAt32(source, tile.Left, tile.Top + (y - area.Top) % tile.Height());
         for (int x = r.Left; x < r.Right; ++x, d += 4) {
             const uint8_t* t = row + ((x - area.Left) % tile.Width()) * 4;
             for (int c = 0; c < 4; ++c) d[c] = uint8_t(((t[c] - d[c]) * f + d[c] * 256) >> 8);
@@ -99,7 +100,7 @@ void PaintDirect(gfx::TBitmap& bitmap, const gfx::TRect& area, const TBackground
             gfx::TBitmap scratch(area.Width(), area.Height());
             if (hasSteps) FillGradient(scratch, {0, 0, area.Width(), area.Height()}, *gradient, 0);
             else FillRect32(scratch, {0, 0, area.Width(), area.Height()}, look.Color);
-            BlendBitmapOver(bitmap, scratch, Weight255(ip), {area.Left, area.Top}, {0, 0, area.Width(), area.Height()});
+            BlendBitmapOver(bitmap, {area.Left, area.Top}, scratch, {0, 0, area.Width(), area.Height()}, Weight255(ip));
         } else if (hasSteps) {
             FillGradient(bitmap, area, *gradient, 0);
         } else {
@@ -143,7 +144,7 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName, cons
         gfx::TBitmap scratch(rect.Width(), rect.Height());
         PaintDirect(scratch, {0, 0, rect.Width(), rect.Height()}, look);
         LayBackground(bitmap, rect, behindRect);
-        BlendBitmapOver(bitmap, scratch, Weight255(t), {rect.Left, rect.Top}, {0, 0, rect.Width(), rect.Height()});
+        BlendBitmapOver(bitmap, {rect.Left, rect.Top}, scratch, {0, 0, rect.Width(), rect.Height()}, Weight255(t));
     } else {
         FillRect32(bitmap, rect, MixColors(gfx::ColorToRGB(background.FillColor), look.Color, t / 100.0));
     }

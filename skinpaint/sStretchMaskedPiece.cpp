@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/PixelAccess.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sPixelKernels.h"
@@ -21,9 +22,10 @@ bool Inside(const gfx::TBitmap& b, const gfx::TRect& r) {
 gfx::TBitmap Padded(const gfx::TBitmap& src, const gfx::TRect& piece) {
     gfx::TBitmap out(std::max(piece.Width(), 2), std::max(piece.Height(), 2));
     for (int y = 0; y < out.Height(); ++y)
-        for (int x = 0; x < out.Width(); ++x)
-            std::memcpy(PixelAt(out, x, y),
-                        PixelAt(src, piece.Left + std::min(x, piece.Width() - 1), piece.Top + std::min(y, piece.Height() - 1)), 4);
+        for (int x = 0; x < out.Width(); ++x) {
+            const int sx = piece.Left + std::min(x, piece.Width() - 1), sy = piece.Top + std::min(y, piece.Height() - 1);
+            gfx::StorePixel32(gfx::PixelAt32(out, x, y), gfx::LoadPixel32(gfx::PixelAt32(src, sx, sy)));
+        }
     return out;
 }
 
@@ -52,15 +54,15 @@ void StretchMaskedPiece(gfx::TBitmap& dst, const gfx::TRect& dest, const gfx::TB
     const int sw = srcRect.Width(), sh = srcRect.Height();
 
     if (centre && sw == 1 && sh == 1) {
-        const uint8_t* p = PixelAt(src, srcRect.Left, srcRect.Top);
-        const uint8_t* m = PixelAt(src, maskRect.Left, maskRect.Top);
+        const uint8_t* p = gfx::PixelAt32(src, srcRect.Left, srcRect.Top);
+        const uint8_t* m = gfx::PixelAt32(src, maskRect.Left, maskRect.Top);
         if (m[2] == 255) return;
         if (m[2] == 0) {
-            FillRect32(dst, area, PixelToColor(LoadPixel32(p)));
+            FillRect32(dst, area, gfx::Pixel32ToColor(gfx::LoadPixel32(p)));
             return;
         }
         for (int y = area.Top; y < area.Bottom; ++y)
-            for (int x = area.Left; x < area.Right; ++x) kernels::MaskBlendPixel(PixelAt(dst, x, y), p, m);
+            for (int x = area.Left; x < area.Right; ++x) kernels::MaskBlendPixel(gfx::PixelAt32(dst, x, y), p, m);
         return;
     }
 
@@ -68,9 +70,9 @@ void StretchMaskedPiece(gfx::TBitmap& dst, const gfx::TRect& dest, const gfx::TB
     const gfx::TBitmap picture = Stretched(src, srcRect, w, h, resample, rfMitchell);
     const gfx::TBitmap mask = Stretched(src, maskRect, w, h, resample, rfHermite);
     for (int y = area.Top; y < area.Bottom; ++y) {
-        uint8_t* d = PixelAt(dst, area.Left, y);
-        const uint8_t* p = PixelAt(picture, area.Left - dest.Left, y - dest.Top);
-        const uint8_t* m = PixelAt(mask, area.Left - dest.Left, y - dest.Top);
+        uint8_t* d = gfx::PixelAt32(dst, area.Left, y);
+        const uint8_t* p = gfx::PixelAt32(picture, area.Left - dest.Left, y - dest.Top);
+        const uint8_t* m = gfx::PixelAt32(mask, area.Left - dest.Left, y - dest.Top);
         for (int x = area.Left; x < area.Right; ++x, d += 4, p += 4, m += 4) kernels::MaskBlendPixel(d, p, m);
     }
 }

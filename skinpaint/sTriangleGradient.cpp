@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/PixelAccess.h"
 #include "skinpaint/sPixelMath.h"
 
 namespace skinpaint {
@@ -40,7 +41,7 @@ void FillTriangle(gfx::TBitmap& bitmap, const TTriVertex* v[3]) {
     const uint16_t TTriVertex::*channels[4] = {&TTriVertex::Blue, &TTriVertex::Green, &TTriVertex::Red,
                                                &TTriVertex::Alpha};
     for (int y = top; y < bottom; ++y) {
-        uint8_t* d = PixelAt(bitmap, left, y);
+        uint8_t* d = gfx::PixelAt32(bitmap, left, y);
         for (int x = left; x < right; ++x, d += 4) {
             const TPoint2 c{2 * int64_t(x) + 1, 2 * int64_t(y) + 1};
             int64_t w[3];

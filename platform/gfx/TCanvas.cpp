@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include "gfx/CanvasClip.h"
@@ -105,9 +104,7 @@ void TCanvas::FillBitmapRect(const TRect& area, TColor color) {
             for (int y = r.Top; y < r.Bottom; ++y) {
                 uint8_t* p = FBitmap->ScanLine(y) + r.Left * TPixel<F>::Size;
                 if constexpr (F == pf32bit) {
-                    uint32_t v;
-                    std::memcpy(&v, &c, 4);
-                    std::fill_n(reinterpret_cast<uint32_t*>(p), r.Width(), v);
+                    std::fill_n(reinterpret_cast<uint32_t*>(p), r.Width(), PackBgra(c));
                 } else {
                     for (int x = r.Left; x < r.Right; ++x, p += TPixel<F>::Size) TPixel<F>::Store(p, c);
                 }

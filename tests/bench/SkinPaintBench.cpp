@@ -57,9 +57,9 @@ void PixelOperations() {
     pixman_image_t* d = Wrap(theirs);
     auto pixman = [&] { pixman_image_composite32(PIXMAN_OP_OVER, s, nullptr, d, 0, 0, 0, 0, 0, 0, w, h); };
     const auto [blend, over1] =
-        bench::BestTimes([&] { BlendBitmapOver(ours, src, 102, {0, 0}, {0, 0, w, h}); }, pixman);
+        bench::BestTimes([&] { BlendBitmapOver(ours, {0, 0}, src, {0, 0, w, h}, 102); }, pixman);
     const auto [alpha, over2] =
-        bench::BestTimes([&] { CopyAlphaImage({0, 0, w, h}, {0, 0, w, h}, ours, false, EmptyBackground, src); }, pixman);
+        bench::BestTimes([&] { CopyAlphaImage(ours, {0, 0, w, h}, src, {0, 0, w, h}, false, EmptyBackground); }, pixman);
     pixman_image_unref(s);
     pixman_image_unref(d);
     gfx::TBitmap opaque = Picture(w, h, 17, true), target = Picture(w, h, 91, true);

@@ -3,20 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "gfx/PixelAccess.h"
 #include "gfx/TBitmap.h"
 
 namespace gfxtest {
 
 // The four bytes of a pf32bit pixel as 0xAARRGGBB.
-inline uint32_t Px(const gfx::TBitmap& b, int x, int y) {
-    const uint8_t* p = b.ScanLine(y) + x * 4;
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
+inline uint32_t Px(const gfx::TBitmap& b, int x, int y) { return gfx::LoadPixel32(gfx::PixelAt32(b, x, y)); }
 
-inline void SetPx(gfx::TBitmap& b, int x, int y, uint32_t argb) {
-    uint8_t* p = b.ScanLine(y) + x * 4;
-    for (int i = 0; i < 4; ++i) p[i] = uint8_t(argb >> (8 * i));
-}
+inline void SetPx(gfx::TBitmap& b, int x, int y, uint32_t argb) { gfx::StorePixel32(gfx::PixelAt32(b, x, y), argb); }
 
 // A pf32bit picture whose every pixel tells its place: blue x, green y, red 7, alpha 200.
 inline gfx::TBitmap Numbered(int width, int height) {

@@ -13,14 +13,11 @@ gfx::TBitmap Picture(int width, int height, gfx::TColor colour, gfx::TPixelForma
 }
 
 void SetPixel(gfx::TBitmap& bitmap, int x, int y, gfx::TColor colour, uint8_t alpha) {
-    gfx::TBgra pixel = gfx::ColorToBgra(colour);
-    pixel.A = alpha;
-    gfx::StorePixel(bitmap, x, y, pixel);
+    gfx::StorePixel(bitmap, x, y, gfx::ColorToBgra(colour, alpha));
 }
 
 uint32_t PixelValue(const gfx::TBitmap& bitmap, int x, int y) {
-    const gfx::TBgra p = gfx::LoadPixel(bitmap, x, y);
-    return uint32_t(p.A) << 24 | uint32_t(p.R) << 16 | uint32_t(p.G) << 8 | p.B;
+    return gfx::PackBgra(gfx::LoadPixel(bitmap, x, y));
 }
 
 std::string PackageOf(const std::string& options, const std::vector<TPackMember>& images) {

@@ -1,6 +1,6 @@
 #include "PaintTestKit.h"
 
-#include <cstring>
+#include "gfx/PixelAccess.h"
 
 namespace painttest {
 
@@ -11,13 +11,11 @@ gfx::TBitmap Filled(int width, int height, uint32_t pixel) {
     return b;
 }
 
-uint32_t Px(const gfx::TBitmap& bitmap, int x, int y) {
-    uint32_t v;
-    std::memcpy(&v, bitmap.ScanLine(y) + x * 4, 4);
-    return v;
-}
+uint32_t Px(const gfx::TBitmap& bitmap, int x, int y) { return gfx::LoadPixel32(gfx::PixelAt32(bitmap, x, y)); }
 
-void SetPx(gfx::TBitmap& bitmap, int x, int y, uint32_t pixel) { std::memcpy(bitmap.ScanLine(y) + x * 4, &pixel, 4); }
+void SetPx(gfx::TBitmap& bitmap, int x, int y, uint32_t pixel) {
+    gfx::StorePixel32(gfx::PixelAt32(bitmap, x, y), pixel);
+}
 
 gfx::TBitmap Noise(int width, int height, uint32_t seed) {
     gfx::TBitmap b(width, height);

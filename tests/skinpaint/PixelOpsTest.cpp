@@ -59,7 +59,7 @@ TEST(Grey, AveragesTheChannelsAndTheKeyedVariantSparesTheKey) {
 TEST(BlendBitmapOver, WeightsTheDestinationAndClipsANegativePointFromTheSource) {
     gfx::TBitmap dst = Filled(4, 4, 0), src = Filled(4, 4, 0xFFFFFFFF);
     SetPx(src, 2, 2, 0xFF000000);
-    BlendBitmapOver(dst, src, 0, {-2, -2}, {0, 0, 4, 4});
+    BlendBitmapOver(dst, {-2, -2}, src, {0, 0, 4, 4}, 0);
     // Source (2, 2) lands on (0, 0); only a 2 x 2 block is covered.
     EXPECT_EQ(Px(dst, 0, 0), 0xFE000000u);
     EXPECT_EQ(Px(dst, 1, 1), 0xFEFEFEFEu);
@@ -69,14 +69,14 @@ TEST(BlendBitmapOver, WeightsTheDestinationAndClipsANegativePointFromTheSource) 
 
 TEST(BlendBitmapOver, DoesNothingWithAPictureNarrowerThanTwoPixels) {
     gfx::TBitmap dst = Filled(1, 4, 0), src = Filled(4, 4, 0xFFFFFFFF);
-    BlendBitmapOver(dst, src, 0, {0, 0}, {0, 0, 4, 4});
+    BlendBitmapOver(dst, {0, 0}, src, {0, 0, 4, 4}, 0);
     EXPECT_TRUE(AllEqual(dst, {0, 0, 1, 4}, 0));
 }
 
 TEST(BlendKeyedImage, TakesTheRectangleInclusiveAndSkipsTheKeyColour) {
     gfx::TBitmap dst = Filled(4, 4, 0), src = Filled(4, 4, Opaque(0x646464));
     SetPx(src, 1, 1, Opaque(0xFF00FF));
-    BlendKeyedImage(dst, 0, 0, 0xFF00FF, 0.4, {0, 0, 1, 1}, src);
+    BlendKeyedImage(dst, {0, 0}, src, {0, 0, 1, 1}, 0xFF00FF, 0.4);
     // nearest(100 - 100 * 0.4) = 60 per byte, alpha 255 - 102 = 153.
     EXPECT_EQ(Px(dst, 0, 0), 0x993C3C3Cu);
     EXPECT_EQ(Px(dst, 1, 0), 0x993C3C3Cu);
@@ -158,7 +158,7 @@ TEST_F(MaskedPiece, WithoutAReadyBackgroundKeyPixelsTakeTheColourOnlyWhenReplaci
 
 TEST(CopyAlphaImage, BlendsByTheSourceAlphaAndGrowsTheDestinationAlpha) {
     gfx::TBitmap src = Filled(2, 1, 0x80FF0000), dst = Filled(3, 1, 0x40000000);
-    CopyAlphaImage({1, 0, 3, 1}, {0, 0, 2, 1}, dst, false, EmptyBackground, src);
+    CopyAlphaImage(dst, {1, 0, 3, 1}, src, {0, 0, 2, 1}, false, EmptyBackground);
     // (255 * 128) >> 8 = 127; 64 + 128 * 191 / 255 = 159.
     EXPECT_EQ(Px(dst, 1, 0), 0x9F7F0000u);
     EXPECT_EQ(Px(dst, 0, 0), 0x40000000u);
@@ -166,14 +166,14 @@ TEST(CopyAlphaImage, BlendsByTheSourceAlphaAndGrowsTheDestinationAlpha) {
 
 TEST(CopyAlphaImage, ReplacingTakesTheBackgroundBehindSeeThroughPixels) {
     gfx::TBitmap src = Filled(1, 1, Key), dst = Filled(1, 1, 0), parent = Filled(2, 2, Opaque(0x123456));
-    CopyAlphaImage({0, 0, 1, 1}, {0, 0, 1, 1}, dst, true, BackgroundFromBitmap(parent, 1, 1), src);
+    CopyAlphaImage(dst, {0, 0, 1, 1}, src, {0, 0, 1, 1}, true, BackgroundFromBitmap(parent, 1, 1));
     EXPECT_EQ(Px(dst, 0, 0), Opaque(0x123456));
 }
 
 TEST(DrawAlphaImage, ScalesTheAlphaByTheTransparencyAndTintsByGrey) {
     gfx::TBitmap src = Filled(1, 1, 0xFF808080), dst = Filled(2, 1, 0xFF000000);
-    DrawAlphaImage({0, 0, 1, 1}, {0, 0, 1, 1}, dst, src, 50, NO_TINT);
+    DrawAlphaImage(dst, {0, 0, 1, 1}, src, {0, 0, 1, 1}, 50, NO_TINT);
     EXPECT_EQ(Px(dst, 0, 0), 0xFF3F3F3Fu);  // x = 127: (128 * 127) >> 8
-    DrawAlphaImage({1, 0, 2, 1}, {0, 0, 1, 1}, dst, src, 0, 0x0000FF);
+    DrawAlphaImage(dst, {1, 0, 2, 1}, src, {0, 0, 1, 1}, 0, 0x0000FF);
     EXPECT_EQ(Px(dst, 1, 0), 0xFF7F0000u);  // red 255 * 128 / 255 = 128, then (128 * 255) >> 8
 }

@@ -166,7 +166,7 @@ void AddImages(TFlow& flow, const skin::TsSkinTables& tables) {
                              else
                                  skinpaint::PaintMaskGlyph(target, {at.Left, at.Top}, state, behind, e,
                                                            skinpaint::gdNormal);
-                             if (alpha) skinpaint::CopyAlphaImage(r, at, b, false, skinpaint::EmptyBackground, own);
+                             if (alpha) skinpaint::CopyAlphaImage(b, r, own, at, false, skinpaint::EmptyBackground);
                          });
         }
     }
