@@ -2,8 +2,12 @@
 // windows, on the headless desktop, reported on the terminal. Every message
 // box is printed and answered, and so is the first-run codec prompt (with
 // "already installed", so that nothing is started); every change of the
-// progress window's lines and gauges is printed. Exits 0 after the "Done."
-// of a completed job, 1 otherwise. The saved settings are left as they were.
+// progress window's lines and gauges is printed. An error of the start-up
+// (a malformed "set.txt") is shown by the default error handler, printed and
+// answered, and the job runs all the same, as the program goes on after that
+// box. Exits 0 after the plain "Done." of a completed job, 1 otherwise (a
+// failed job, a download that broke off, a job that could not run or could
+// not end). The saved settings are left as they were.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -24,6 +28,7 @@
 #include "vcl/Dialogs.h"
 #include "vcl/TApplication.h"
 #include "vcl/TMessageForm.h"
+#include "vcl/TScreen.h"
 
 namespace {
 
@@ -71,8 +76,11 @@ void AnswerMessageBox(vcl::TMessageForm& box) {
     const std::string text = box.Text();
     std::printf("message: %s\n", text.c_str());
     std::fflush(stdout);
-    if (text == "Done.") gDone = true;
-    else gFailed = true;
+    // Before the job, a box is the start-up's own error; the job decides the code.
+    if (gJobStarted) {
+        if (text == "Done.") gDone = true;
+        else gFailed = true;
+    }
     box.SetModalResult(vcl::mrOk);
 }
 
@@ -83,6 +91,22 @@ void StartJob(const std::string& address, const std::string& folder) {
     std::fflush(stdout);
     gJobStarted = true;
     Form1->sSpeedButton1->Click();
+}
+
+bool ModalFormShown() {
+    for (int i = 0; i < vcl::Screen->FormCount(); ++i)
+        if (vcl::Screen->Forms(i)->FormState() & vcl::fsModal) return true;
+    return false;
+}
+
+// A running job always waits for something: its download, its encoder, or a
+// box. One that waits for nothing (an error raised halfway through a step)
+// would keep the driver waiting forever.
+bool JobStuck() { return JobActive && !Downloading && !Converting && !ModalFormShown(); }
+
+[[noreturn]] void GiveUp(const std::string& why) {
+    std::fprintf(stderr, "kestrune-convert: %s\n", why.c_str());
+    Finish(1);
 }
 
 }  // namespace
@@ -122,12 +146,19 @@ int main(int argc, char** argv) {
     const std::optional<std::string> folder = argc == 3 ? std::optional<std::string>(argv[2]) : std::nullopt;
     const vcl::TNotifyEvent startUp = Form1->Timer2->OnTimer;
     Form1->Timer2->OnTimer = [=](vcl::TObject* sender) {
-        startUp(sender);
+        try {
+            startUp(sender);
+        } catch (...) {
+            vcl::Application->HandleException(sender);
+        }
         StartJob(address, folder.value_or(Form1->sDirectoryEdit1->Text()));
     };
     vcl::Application->OnIdle = [](vcl::TObject*, bool&) {
-        if (gJobStarted && !JobActive) vcl::Application->Terminate();
+        if (!gJobStarted) return;
+        if (JobStuck()) GiveUp("the job stopped halfway and cannot end");
+        if (!JobActive) vcl::Application->Terminate();
     };
     vcl::Application->Run();
+    if (!gDone && !gFailed) GiveUp("the job could not run");
     Finish(gDone && !gFailed ? 0 : 1);
 }

@@ -4,6 +4,7 @@
 #include "app/AppLinks.h"
 #include "app/FolderChooser.h"
 #include "app/JobGauges.h"
+#include "app/JobOutcome.h"
 #include "app/OutputName.h"
 #include "app/ProgramEnd.h"
 #include "app/SettingsFile.h"
@@ -23,6 +24,8 @@
 #include "vcl/Dialogs.h"
 #include "vcl/TApplication.h"
 
+#include <algorithm>
+
 bool JobActive = false;
 bool Cancelled = false;
 bool Downloading = false;
@@ -38,6 +41,11 @@ std::string EncoderPath;
 TForm1* Form1 = nullptr;
 
 namespace {
+
+// What the download delivered, as of its end, and the furthest position the
+// conversion's ticks have shown.
+int64_t BytesDownloaded = 0;
+int32_t PositionShown = 0;
 
 const char* const Layout = R"(
 object Form1: TForm1
@@ -397,11 +405,14 @@ void TForm1::Timer1Timer(vcl::TObject*) {
     if (Converting) {
         if (Converter->Finished()) return ConvertDone();
         Converter->Poll();
-        const int32_t position = ReadSeconds([] { return Converter->GetPosition(); });
+        // The encoder's closing summary fills the window without a "time=",
+        // which reads as 0: a position never goes backwards within a job.
+        PositionShown = std::max(PositionShown, ReadSeconds([] { return Converter->GetPosition(); }));
         // Without a known duration the gauges stay as they are until the
         // encoder ends; the job then finishes as usual.
         if (VideoDuration > 0)
-            SetGauges(app::ConvertStage(position, VideoDuration), app::ConvertTotal(position, VideoDuration));
+            SetGauges(app::ConvertStage(PositionShown, VideoDuration),
+                      app::ConvertTotal(PositionShown, VideoDuration));
     }
 }
 
@@ -412,6 +423,8 @@ void TForm1::DownloadDone(retrieval::THTTPThread& thread) {
     // rather than convert what is not there.
     if (!thread.FailureText.empty())
         return ErrorExit("Error: Cant download video file.\n" + thread.FailureText);
+    BytesDownloaded = thread.BytesShown;
+    PositionShown = 0;
     os::DeleteFile(TempFolder + "temp.avi");
     Converter->Start(conversion::EncoderCommandLine(EncoderPath, TempFolder));
     Converter->Poll();
@@ -433,14 +446,32 @@ std::string TForm1::DeliverVideo(const std::string& outputFolder) {
     return problem + " It is kept as " + (os::MoveFile(converted, kept) ? kept : converted) + ".";
 }
 
+// Delivers the video unless the job was cancelled or the conversion failed,
+// and gives the message that ConvertDone shows; `delivered` tells whether the
+// video is in the output folder now.
+std::string TForm1::FinishConversion(const std::string& outputFolder, bool& delivered) {
+    delivered = false;
+    if (Cancelled) return "Done.";
+    const bool failed = app::ConversionFailed({.EncoderExitCode = Converter->ChildExitCode(),
+                                               .FurthestPosition = Converter->FurthestPosition(),
+                                               .VideoDuration = VideoDuration,
+                                               .DownloadComplete = BytesDownloaded >= VideoSize});
+    if (failed) return app::ConversionFailedText(TempFolder + "temp.avi");
+    const std::string failure = DeliverVideo(outputFolder);
+    if (!failure.empty()) return failure;
+    delivered = true;
+    return app::DoneText(BytesDownloaded, VideoSize);
+}
+
 void TForm1::ConvertDone() {
     const std::string outputFolder = sDirectoryEdit1->Text();
     VideoTitle = app::UniqueVideoTitle(outputFolder, VideoTitle, os::FileExists);
     Converting = false;
-    const std::string failure = Cancelled ? std::string() : DeliverVideo(outputFolder);
+    bool delivered = false;
+    const std::string message = FinishConversion(outputFolder, delivered);
     SetGauges(100, 100);
-    vcl::ShowMessage(failure.empty() ? "Done." : failure);
-    if (!Cancelled && failure.empty() && sCheckBox1->Checked()) os::ShellOpen(outputFolder + VideoTitle + ".AVI");
+    vcl::ShowMessage(message);
+    if (delivered && sCheckBox1->Checked()) os::ShellOpen(outputFolder + VideoTitle + ".AVI");
     sEdit1->SetText("");
     ShowMainHideProgress();
 }

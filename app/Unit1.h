@@ -82,6 +82,7 @@ private:
     void ShowMainHideProgress();
     int32_t ReadSeconds(const std::function<int32_t()>& read);
     std::string DeliverVideo(const std::string& outputFolder);
+    std::string FinishConversion(const std::string& outputFolder, bool& delivered);
 };
 
 extern TForm1* Form1;

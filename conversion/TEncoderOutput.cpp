@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rtl/Exceptions.h"
 #include "rtl/IntConvert.h"
 #include "rtl/TextOps.h"
 
@@ -15,6 +16,7 @@ constexpr std::string_view TimeMark = "time=";
 // The position is read from this many characters at the end of the output.
 constexpr size_t TimeWindow = 51;
 constexpr long DurationLength = 8;
+constexpr size_t TimeLength = 8;  // HH:MM:SS
 
 // Looks for `mark` where it could not have been found before: in the new
 // piece, or straddling the old end by up to all but one of its characters.
@@ -33,12 +35,37 @@ void TEncoderOutput::Append(std::string_view piece) {
     if (!UnknownFormatSeen) {
         UnknownFormatSeen = FindInNewPiece(FText, UnknownFormatMark, oldLength) != std::string::npos;
     }
+    ReadNewTimes();
+}
+
+// Each "time=" is read once, when the eight characters behind it have come;
+// one that is not HH:MM:SS (time=N/A) counts for nothing.
+void TEncoderOutput::ReadNewTimes() {
+    for (;;) {
+        const size_t mark = FText.find(TimeMark, TimesReadUpTo);
+        if (mark == std::string::npos) {
+            TimesReadUpTo = FText.size() >= TimeMark.size() ? FText.size() - (TimeMark.size() - 1) : 0;
+            return;
+        }
+        const size_t text = mark + TimeMark.size();
+        if (FText.size() < text + TimeLength) {
+            TimesReadUpTo = mark;
+            return;
+        }
+        try {
+            FFurthest = std::max(FFurthest, TimeToSeconds(std::string_view(FText).substr(text, TimeLength)));
+        } catch (const rtl::EConvertError&) {
+        }
+        TimesReadUpTo = text;
+    }
 }
 
 void TEncoderOutput::Clear() {
     FText.clear();
     DurationAt = std::string::npos;
     UnknownFormatSeen = false;
+    TimesReadUpTo = 0;
+    FFurthest = 0;
 }
 
 TProgressTexts TEncoderOutput::ReadProgress(bool durationWanted, bool timeWanted) const {

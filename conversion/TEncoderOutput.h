@@ -38,11 +38,20 @@ public:
     // Seconds of the time text; 0 when there is none. Raises EConvertError when
     // the time text is not HH:MM:SS (see TimeToSeconds).
     int32_t GetPosition() const;
+    // The furthest position of any readable "time=" printed so far, wherever it
+    // stands: the encoder's last status line is followed by its summary, which
+    // pushes it out of the last 51 characters, yet it tells how far the
+    // encoder got. 0 before the first one.
+    int32_t FurthestPosition() const { return FFurthest; }
 
 private:
     std::string FText;
     size_t DurationAt = std::string::npos;  // index of the first "Duration: "
     bool UnknownFormatSeen = false;
+    size_t TimesReadUpTo = 0;  // where the next "time=" is looked for
+    int32_t FFurthest = 0;
+
+    void ReadNewTimes();
 };
 
 // Hours x 3600 + minutes x 60 + seconds of a text read at fixed places:

@@ -49,6 +49,8 @@ public:
     }
     std::string GetDurationText() const { return FOutput.GetDurationText(); }
     int32_t GetPosition() const { return FOutput.GetPosition(); }
+    // How far the encoder got by its own status lines, wherever they stand.
+    int32_t FurthestPosition() const { return FOutput.FurthestPosition(); }
 
 private:
     void Fail(const std::string& message);

@@ -1,5 +1,5 @@
-// The job's pure rules: gauge arithmetic, the unique output name, and the
-// settings files.
+// The job's pure rules: gauge arithmetic, how a job ends, the unique output
+// name, and the settings files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/JobGauges.h"
+#include "app/JobOutcome.h"
 #include "app/OutputName.h"
 #include "app/SettingsFile.h"
 #include "rtl/Exceptions.h"
@@ -33,6 +34,39 @@ TEST(JobGauges, MoreThanAnnouncedGoesPastTheEndForTheGaugeToClamp) {
     EXPECT_EQ(DownloadTotal(8, 4), 90);
     EXPECT_EQ(DownloadStage(1, -4), -25);  // a negative size passes the size check
     EXPECT_EQ(DownloadTotal(int64_t{1} << 40, 1), 1000030);  // far beyond: cut short, no overflow
+}
+
+TEST(JobOutcome, FailedConversions) {
+    const struct {
+        TConversionEnd End;
+        bool Failed;
+    } cases[] = {
+        {{.EncoderExitCode = 0, .FurthestPosition = 60, .VideoDuration = 60}, false},
+        {{.EncoderExitCode = 0, .FurthestPosition = 54, .VideoDuration = 60}, false},  // 90 % is enough
+        {{.EncoderExitCode = 0, .FurthestPosition = 53, .VideoDuration = 60}, true},
+        {{.EncoderExitCode = 1, .FurthestPosition = 60, .VideoDuration = 60}, true},
+        {{.EncoderExitCode = 137, .FurthestPosition = 0, .VideoDuration = 60}, true},
+        // No duration known: nothing to judge by.
+        {{.EncoderExitCode = 1, .FurthestPosition = 0, .VideoDuration = 0}, false},
+        // A stream that broke off is as long as what came; its encoder's end still counts.
+        {{.EncoderExitCode = 0, .FurthestPosition = 20, .VideoDuration = 60, .DownloadComplete = false}, false},
+        {{.EncoderExitCode = 1, .FurthestPosition = 20, .VideoDuration = 60, .DownloadComplete = false}, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConversionFailed(c.End), c.Failed)
+            << c.End.EncoderExitCode << " " << c.End.FurthestPosition << "/" << c.End.VideoDuration;
+    EXPECT_EQ(ConversionFailedText("/c/kestrune_temp_folder/temp.avi"),
+              "Error: Cant convert the video file. What was converted is kept as /c/kestrune_temp_folder/temp.avi.");
+}
+
+TEST(JobOutcome, DoneTextTellsOfADownloadThatBrokeOff) {
+    EXPECT_EQ(DoneText(2883021, 2883021), "Done.");
+    EXPECT_EQ(DoneText(2883022, 2883021), "Done.");  // more than announced is no loss
+    EXPECT_EQ(DoneText(-1, -1), "Done.");            // a negative size passes the size check
+    EXPECT_EQ(DoneText(1000000, 2883021),
+              "Done. The download broke off after 1000000 of 2883021 bytes, so the video is incomplete.");
+    EXPECT_EQ(DoneText(0, 2147483647),
+              "Done. The download broke off after 0 of 2147483647 bytes, so the video is incomplete.");
 }
 
 namespace {

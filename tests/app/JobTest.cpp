@@ -1,13 +1,19 @@
 // Whole jobs through the program's windows on the headless desktop, with the
-// demo video service and the real encoder: completion and naming, cancel in
-// both stages, the error messages, streams that break off or have no length,
-// close requests during a job, and a failed delivery.
+// demo video service and the real encoder (or a stand-in for it): completion
+// and naming, cancel in both stages, the error messages, streams that break
+// off or have no length, close requests during a job, a failed delivery, and
+// encoders that fail or stop short. In every job the total gauge only rises.
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -80,6 +86,8 @@ protected:
         Form1->sEdit1->SetText(address);
         Form1->sDirectoryEdit1->SetText(Output);
         Form1->sCheckBox1->SetChecked(false);
+        std::vector<int> totals;
+        Form1->OnProgressShown = [&] { totals.push_back(Form2->sGauge2->Progress()); };
         Form1->sSpeedButton1->Click();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
         while (JobActive && std::chrono::steady_clock::now() < deadline) {
@@ -87,7 +95,15 @@ protected:
             if (each) each();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
+        Form1->OnProgressShown = nullptr;
         ASSERT_FALSE(JobActive) << "the job did not end";
+        EXPECT_TRUE(std::is_sorted(totals.begin(), totals.end())) << "the total gauge fell: " << Join(totals);
+    }
+
+    static std::string Join(const std::vector<int>& values) {
+        std::string text;
+        for (int value : values) text += std::to_string(value) + " ";
+        return text;
     }
 
     std::string Output;
@@ -167,10 +183,84 @@ TEST_F(TJobTest, CancelDuringTheConversionStopsTheEncoder) {
     EXPECT_FALSE(os::FileExists(Output + VideoTitle + ".AVI"));
 }
 
-TEST_F(TJobTest, BrokenStreamIsConvertedAsFarAsItArrived) {
+TEST_F(TJobTest, BrokenStreamIsConvertedAsFarAsItArrivedAndSaidToBeIncomplete) {
     RunJob(Service().WatchUrl("long-break1000000"));
-    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+    const auto size = std::filesystem::file_size(TTestVideoService::ClipPath("long"));
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done. The download broke off after 1000000 of " +
+                                                 std::to_string(size) + " bytes, so the video is incomplete."});
     EXPECT_TRUE(os::FileExists(Output + VideoTitle + ".AVI"));
+}
+
+// The one-minute clip: its encoder is done within a few ticks, and the last
+// poll reads only the closing summary, which holds no "time=".
+TEST_F(TJobTest, GaugesNeverFallBeforeTheEndOfAConversion) {
+    std::vector<int> stages;
+    RunJob(Service().WatchUrl("long"), [&] {
+        if (Converting) stages.push_back(Form2->sGauge1->Progress());
+    });
+    EXPECT_EQ(Messages, std::vector<std::string>{"Done."});
+    ASSERT_FALSE(stages.empty());
+    // The first conversion tick takes over from the download's full gauge.
+    stages.erase(stages.begin(), std::find_if(stages.begin(), stages.end(), [](int v) { return v < 100; }));
+    EXPECT_TRUE(std::is_sorted(stages.begin(), stages.end())) << Join(stages);
+}
+
+// The encoder is a stand-in here, told how long the video is, how far it gets
+// and how it ends; the stream is the demo clip's.
+TEST_F(TJobTest, EncoderThatFailsOrStopsShortKeepsItsWorkInTheWorkingFolder) {
+    const std::string failed = "Error: Cant convert the video file. What was converted is kept as ";
+    const struct {
+        const char* Run;  // duration, furthest position, exit code
+        bool Delivered;
+    } cases[] = {
+        {"60 60 0", true},
+        {"60 54 0", true},  // 90 % is far enough
+        {"60 53 0", false},
+        {"60 60 1", false},  // a write error that our encoder reported
+        {"60 30 0", false},
+    };
+    for (const auto& c : cases) {
+        Messages.clear();
+        ::setenv("FAKE_ENCODER_RUN", c.Run, 1);
+        EncoderPath = FAKE_ENCODER;
+        RunJob(Service().WatchUrl("demo"));
+        ::unsetenv("FAKE_ENCODER_RUN");
+        const std::string delivered = Output + VideoTitle + ".AVI";
+        EXPECT_EQ(os::FileExists(delivered), c.Delivered) << c.Run;
+        const std::string expected = c.Delivered ? "Done." : failed + TempFolder + "temp.avi.";
+        EXPECT_EQ(Messages, std::vector<std::string>{expected}) << c.Run;
+        if (!c.Delivered) {
+            EXPECT_TRUE(os::FileExists(TempFolder + "temp.avi")) << c.Run;
+        }
+        os::DeleteFile(delivered);
+    }
+}
+
+TEST_F(TJobTest, EncoderWithoutADurationIsNotJudgedByItsEnd) {
+    ::setenv("FAKE_ENCODER_RUN", "0 0 1", 1);
+    EncoderPath = FAKE_ENCODER;
+    RunJob(Service().WatchUrl("demo"));
+    ::unsetenv("FAKE_ENCODER_RUN");
+    EXPECT_EQ(Messages,
+              std::vector<std::string>{"Error: Cant move the video file into " + Output + ". The converter made no file."});
+}
+
+// A working folder on a file system too small for the converted video: the
+// real encoder runs out of room halfway.
+TEST_F(TJobTest, FullWorkingFolderFailsTheConversion) {
+    const std::string folder = MakeFolder("small");
+    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=3500k") != 0)
+        GTEST_SKIP() << "a small file system cannot be mounted here (" << std::strerror(errno) << ")";
+    const struct TUnmount {
+        std::string Path;
+        ~TUnmount() { ::umount2(Path.c_str(), MNT_DETACH); }
+    } unmount{folder};
+    TempFolder = folder;
+    RunJob(Service().WatchUrl("long"));
+    EXPECT_EQ(Messages, std::vector<std::string>{"Error: Cant convert the video file. What was converted is kept as " +
+                                                 folder + "temp.avi."});
+    EXPECT_FALSE(os::FileExists(Output + VideoTitle + ".AVI"));
+    EXPECT_TRUE(os::FileExists(folder + "temp.avi"));
 }
 
 TEST_F(TJobTest, FailedDeliveryNamesTheFolderAndKeepsTheFile) {

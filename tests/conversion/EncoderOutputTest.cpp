@@ -52,6 +52,31 @@ TEST(EncoderOutput, WorkedExample) {
     EXPECT_FALSE(output.ReadProgress(true, false).TimeText.has_value());
 }
 
+TEST(EncoderOutput, FurthestPositionOutlastsTheWindowAndPieceBoundaries) {
+    TEncoderOutput output;
+    const struct {
+        const char* Piece;
+        int32_t Furthest;
+    } steps[] = {
+        {"  Duration: 00:01:00.00, start: 0.000000\n", 0},
+        {"frame=  100 speed=2.0x time=00:00:1", 0},  // not whole yet
+        {"2.00\rframe=  200 speed=2.0x time=00:00:24.00\r", 24},
+        {"frame=  201 time=N/A\r", 24},        // unreadable: counts for nothing
+        {"frame=  150 time=00:00:20.00\r", 24},  // never backwards
+        {"frame= 1500 Lsize= 4096kB speed=2.1x tim", 24},
+        {"e=00:01:00.00\n", 60},
+        {"video:3800kB audio:940kB subtitle:0kB other streams:0kB global headers:0kB muxing overhead: 1.2%\n", 60},
+    };
+    for (const auto& step : steps) {
+        output.Append(step.Piece);
+        EXPECT_EQ(output.FurthestPosition(), step.Furthest) << step.Piece;
+    }
+    // The summary has pushed the last "time=" out of the window.
+    EXPECT_EQ(output.GetPosition(), 0);
+    output.Clear();
+    EXPECT_EQ(output.FurthestPosition(), 0);
+}
+
 TEST(EncoderOutput, DurationText) {
     // Absent: the zero duration, as after "Unknown format".
     EXPECT_EQ(OutputOf("temp.flv: Unknown format\n").GetDurationText(), "00:00:00");

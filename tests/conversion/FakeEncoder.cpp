@@ -2,7 +2,13 @@
 // would: through its standard output and error, which the runner joins in one
 // pipe. The first argument picks the behaviour:
 //   -i ...          like the encoder's command line: a duration, then each
-//                   argument (the program path first) on a line of its own
+//                   argument (the program path first) on a line of its own;
+//                   with FAKE_ENCODER_RUN="DURATION FURTHEST CODE" set, a
+//                   conversion instead: the duration (or "Unknown format" for
+//                   0), a status line every 5 seconds of video up to FURTHEST
+//                   seconds, the output file (the last argument) unless the
+//                   duration is 0, the last status line followed by the
+//                   summary in one piece, and the exit code CODE
 //   args            each argument on a line of its own, in angle brackets
 //   split           "Dura", a pause, "tion: 00:01:00.00", then runs on
 //   silent MS       prints nothing for MS milliseconds, then ends
@@ -19,11 +25,13 @@
 //   stdin           what reading its standard input gives
 // "Runs on" means: sleeps for up to a minute, or until the test ends.
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -42,6 +50,13 @@ void Say(int fd, const std::string& text) {
 }
 
 void Say(const std::string& text) { Say(STDOUT_FILENO, text); }
+
+void Say(const char* path, const std::string& text) {
+    const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0) exit(4);
+    Say(fd, text);
+    close(fd);
+}
 
 void Pause(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
@@ -66,6 +81,35 @@ void StatusLines(size_t bytes) {
     }
 }
 
+std::string Clock(int seconds) {
+    const auto two = [](int n) { return std::to_string(n + 100).substr(1); };
+    return two(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
+}
+
+// Status lines as our encoder relays them, the position last.
+std::string Progress(int seconds) {
+    return "frame= " + std::to_string(seconds * 25) + " fps=250 q=3.0 size=  " + std::to_string(seconds * 80) +
+           "kB bitrate= 650.0kbits/s speed=10x time=" + Clock(seconds) + ".00\r";
+}
+
+int Convert(const char* run, const char* outputFile) {
+    int duration = 0, furthest = 0, code = 0;
+    if (std::sscanf(run, "%d %d %d", &duration, &furthest, &code) != 3) return 2;
+    if (duration == 0) {
+        Say(STDERR_FILENO, "temp.flv: Unknown format\n");
+        return code;
+    }
+    Say(STDERR_FILENO, "  Duration: " + Clock(duration) + ".00, start: 0.000000, bitrate: 464 kb/s\n");
+    for (int at = 0; at < furthest; at += 5) {
+        Say(STDERR_FILENO, Progress(at));
+        Pause(30);
+    }
+    Say(outputFile, "RIFF");
+    Say(STDERR_FILENO, Progress(furthest) + "\nvideo:3800kB audio:940kB subtitle:0kB other streams:0kB "
+                                            "global headers:0kB muxing overhead: 1.216330%\n");
+    return code;
+}
+
 size_t Count(int argc, char** argv) { return argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 0; }
 
 }  // namespace
@@ -76,6 +120,7 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
 
     if (mode == "-i") {
+        if (const char* run = getenv("FAKE_ENCODER_RUN")) return Convert(run, argv[argc - 1]);
         Say(STDERR_FILENO, "  Duration: 00:00:07.00, start: 0.000000, bitrate: 300 kb/s\n");
         for (int i = 0; i < argc; ++i) Say(std::string(argv[i]) + "\n");
         return 0;

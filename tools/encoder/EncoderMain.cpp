@@ -1,6 +1,8 @@
 // f.exe: the program's encoder. Runs the system's ffmpeg with the arguments it
 // was given, never lets it read the console, and relays what it prints with
-// each status line's position moved to the line's end (see StatusLine.h).
+// each status line's position moved to the line's end (see StatusLine.h). It
+// ends with ffmpeg's exit code, or with 1 when ffmpeg reported a write error
+// and ended well all the same (see WriteErrors.h).
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "encoder/StatusLine.h"
+#include "encoder/WriteErrors.h"
 
 namespace {
 
@@ -61,7 +64,11 @@ int main(int argc, char** argv) {
     ::close(pipeFds[1]);
 
     encoder::TStatusRelay relay;
-    const auto toStderr = [](const std::string& line) { WriteAll(2, line); };
+    bool writeErrorSeen = false;
+    const auto toStderr = [&](const std::string& line) {
+        if (encoder::ReportsWriteError(line)) writeErrorSeen = true;
+        WriteAll(2, line);
+    };
     char buffer[4096];
     for (;;) {
         const ssize_t n = ::read(pipeFds[0], buffer, sizeof buffer);
@@ -74,5 +81,6 @@ int main(int argc, char** argv) {
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    const int ffmpegCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return encoder::EncoderExitCode(ffmpegCode, writeErrorSeen);
 }
