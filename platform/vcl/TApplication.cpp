@@ -186,8 +186,8 @@ void TApplication::HandleException(TObject* sender) {
 
 void TApplication::ShowException(const std::exception& error) {
     std::string text = error.what();
-    // A text that already ends in a full stop (or other punctuation) gets none.
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    // Every text ends in a full stop, one only: "(3)" gets one as "value" does.
+    if (text.empty() || text.back() != '.') text += '.';
     MessageBox(text, Title(), MB_OK | MB_ICONSTOP);
 }
 

@@ -149,12 +149,24 @@ TEST_F(DefaultErrorHandler, ShowsTheErrorWithAFullStopTheTitleAndAStopIconThenGo
     form->Free();
 }
 
-TEST_F(DefaultErrorHandler, ATextEndingInAFullStopGetsNoSecond) {
+TEST_F(DefaultErrorHandler, EveryTextEndsInOneFullStop) {
     Answer([](TMessageForm& box) { box.SetModalResult(mrOk); });
-    Application->ShowException(rtl::Exception("Bad value."));
-    Application->ShowException(rtl::Exception("'x' is not a valid integer value"));
-    EXPECT_EQ(Seen[0].Text, "Bad value.");
-    EXPECT_EQ(Seen[1].Text, "'x' is not a valid integer value.");
+    const struct {
+        const char* Error;
+        const char* Shown;
+    } cases[] = {
+        {"Bad value.", "Bad value."},
+        {"'x' is not a valid integer value", "'x' is not a valid integer value."},
+        {"List index out of bounds (3)", "List index out of bounds (3)."},
+        {"Cant open 'set.txt'", "Cant open 'set.txt'."},
+        {"Stopped!", "Stopped!."},
+        {"Path /tmp/", "Path /tmp/."},
+        {"Wait...", "Wait..."},
+        {"", "."},
+    };
+    for (const auto& c : cases) Application->ShowException(rtl::Exception(c.Error));
+    ASSERT_EQ(Seen.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(Seen[i].Text, cases[i].Shown) << cases[i].Error;
 }
 
 TEST_F(DefaultErrorHandler, AbortPassesSilently) {
