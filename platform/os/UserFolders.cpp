@@ -66,7 +66,11 @@ bool CreateWorkingFolder() {
 
 std::string DesktopFolder() {
     std::string desktop = DesktopFromUserDirs();
-    if (desktop.empty()) desktop = IncludeTrailingPathDelimiter(HomeFolder()) + "Desktop";
+    if (desktop.empty() || !DirectoryExists(desktop)) desktop = IncludeTrailingPathDelimiter(HomeFolder()) + "Desktop";
+    // Minimal desktops and other languages may have no desktop folder at all;
+    // without the home folder the output would default to "/", where only
+    // root may write.
+    if (!DirectoryExists(desktop)) desktop = HomeFolder();
     return DirectoryExists(desktop) ? IncludeTrailingPathDelimiter(desktop) : std::string();
 }
 

@@ -16,8 +16,8 @@ std::string WorkingFolder();
 // false when it cannot be had.
 bool CreateWorkingFolder();
 
-// The XDG desktop folder (user-dirs.dirs, else ~/Desktop); empty when it does
-// not exist.
+// The XDG desktop folder (user-dirs.dirs, else ~/Desktop); the home folder
+// where neither exists; empty only when the home folder is missing too.
 std::string DesktopFolder();
 
 }  // namespace os

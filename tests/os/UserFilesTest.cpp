@@ -7,10 +7,12 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "os/FileSystem.h"
 #include "os/ShellOpen.h"
@@ -108,18 +110,34 @@ TEST(UserFolders, WorkingFolderIsPerUserAndPrivate) {
     EXPECT_TRUE(CreateWorkingFolder());
 }
 
-TEST(UserFolders, DesktopComesFromUserDirsOrHomeAndMustExist) {
-    ScratchFolder scratch;
-    ScopedEnv home("HOME", scratch.Path + "home");
-    ScopedEnv config("XDG_CONFIG_HOME", scratch.Path + "config");
-    EXPECT_EQ(DesktopFolder(), "");  // no ~/Desktop
-    CreateDir(scratch.Path + "home");
-    CreateDir(scratch.Path + "home/Desktop");
-    EXPECT_EQ(DesktopFolder(), scratch.Path + "home/Desktop/");
-    CreateDir(scratch.Path + "config");
-    CreateDir(scratch.Path + "home/Schreibtisch");
-    Write(scratch.Path + "config/user-dirs.dirs", "# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
-    EXPECT_EQ(DesktopFolder(), scratch.Path + "home/Schreibtisch/");
+// Which folders exist under a fresh home, what user-dirs.dirs says, and the
+// folder the program takes for the desktop.
+TEST(UserFolders, DesktopComesFromUserDirsElseDesktopElseHome) {
+    const struct {
+        const char* Situation;
+        std::vector<std::string> Folders;
+        const char* UserDirs;  // nullptr: no user-dirs.dirs
+        const char* Desktop;   // below the scratch folder; "" for none
+    } cases[] = {
+        {"user-dirs names an existing folder", {"home/Desktop", "home/Schreibtisch"},
+         "# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n", "home/Schreibtisch/"},
+        {"user-dirs names a missing folder", {"home/Desktop"}, "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n", "home/Desktop/"},
+        {"no user-dirs, ~/Desktop exists", {"home/Desktop"}, nullptr, "home/Desktop/"},
+        {"no desktop folder at all", {"home"}, nullptr, "home/"},
+        {"user-dirs names a missing folder, no ~/Desktop", {"home"}, "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n", "home/"},
+        {"no home folder either", {}, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder scratch;
+        ScopedEnv home("HOME", scratch.Path + "home");
+        ScopedEnv config("XDG_CONFIG_HOME", scratch.Path + "config");
+        for (const std::string& folder : c.Folders) std::filesystem::create_directories(scratch.Path + folder);
+        if (c.UserDirs) {
+            CreateDir(scratch.Path + "config");
+            Write(scratch.Path + "config/user-dirs.dirs", c.UserDirs);
+        }
+        EXPECT_EQ(DesktopFolder(), *c.Desktop ? scratch.Path + c.Desktop : std::string()) << c.Situation;
+    }
 }
 
 TEST(UserFolders, ProgramFolderHoldsTheRunningProgram) {
