@@ -18,7 +18,6 @@ namespace ui {
 
 namespace {
 
-DWORD gMessageTime = 0;
 bool gPumpingBackend = false;
 // Work that ran outside any message (a hand-over, native input, an internal
 // timer) may be what a modal loop waits for: the next wait returns at once so
@@ -177,7 +176,6 @@ bool PeekMessage(TMsg& msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
                !(InRange(WM_TIMER, filterMin, filterMax) && TakeTimer(msg, hwnd, remove))) {
         return false;
     }
-    if (remove) gMessageTime = msg.Time;
     return true;
 }
 
@@ -218,8 +216,6 @@ bool TranslateMessage(const TMsg& msg) {
 void WaitMessage() {
     if (OnMainThread()) WaitForWork(nullptr, 0, 0);
 }
-
-DWORD GetMessageTime() { return gMessageTime; }
 
 void ProcessPendingMessages() {
     TMsg msg;

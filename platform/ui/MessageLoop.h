@@ -38,7 +38,6 @@ void WaitMessage();
 // Whether the message the innermost window procedure handles was sent (not
 // posted or produced by the loop).
 bool InSendMessage();
-DWORD GetMessageTime();
 
 // Runs every message that waits now, painting included, without waiting.
 void ProcessPendingMessages();

@@ -166,14 +166,6 @@ bool InvalidateRect(HWND hwnd, const TRect* rect, bool erase) {
     return RedrawWindow(hwnd, rect, nullptr, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
 }
 
-bool InvalidateRgn(HWND hwnd, const gfx::TRegion* region, bool erase) {
-    return RedrawWindow(hwnd, nullptr, region, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
-}
-
-bool ValidateRect(HWND hwnd, const TRect* rect) {
-    return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
-}
-
 bool UpdateWindow(HWND hwnd) {
     return RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
@@ -185,15 +177,6 @@ bool GetUpdateRect(HWND hwnd, TRect& rect, bool erase) {
     if (w->UpdateRgn.IsEmpty()) rect = {};
     if (erase) EraseNow(hwnd);
     return !rect.IsEmpty();
-}
-
-int GetUpdateRgn(HWND hwnd, gfx::TRegion& region, bool erase) {
-    TWindow* w = Win(hwnd);
-    if (!w) return 0;
-    region = w->UpdateRgn;
-    region.Offset(-w->Client.Left, -w->Client.Top);
-    if (erase) EraseNow(hwnd);
-    return region.Kind();
 }
 
 HDC BeginPaint(HWND hwnd, TPaintStruct& ps) {

@@ -50,12 +50,9 @@ bool EndPaint(HWND hwnd, const TPaintStruct& ps);
 // (the whole window with RDW_FRAME).
 bool RedrawWindow(HWND hwnd, const TRect* rect, const gfx::TRegion* region, UINT flags);
 bool InvalidateRect(HWND hwnd, const TRect* rect, bool erase);
-bool InvalidateRgn(HWND hwnd, const gfx::TRegion* region, bool erase);
-bool ValidateRect(HWND hwnd, const TRect* rect);
 // Paints the window and its children now when they are invalid.
 bool UpdateWindow(HWND hwnd);
 bool GetUpdateRect(HWND hwnd, TRect& rect, bool erase);
-int GetUpdateRgn(HWND hwnd, gfx::TRegion& region, bool erase);
 
 // The bounds of what a DC can draw on, in its logical coordinates; returns the
 // kind of region.

@@ -31,13 +31,6 @@ ATOM RegisterClass(const TWndClass& wc) {
     return atom;
 }
 
-bool UnregisterClass(const std::string& className) {
-    TClassRecord* c = OnMainThread() ? FindClass(className) : nullptr;
-    if (!c || c->Windows > 0 || c->Atom < 0xC000) return false;
-    Sys().Classes.erase(Key(className));
-    return true;
-}
-
 bool GetClassInfo(const std::string& className, TWndClass& wc) {
     const TClassRecord* c = OnMainThread() ? FindClass(className) : nullptr;
     if (c) wc = c->Info;
@@ -47,11 +40,6 @@ bool GetClassInfo(const std::string& className, TWndClass& wc) {
 std::string GetClassName(HWND hwnd) {
     const TWindow* w = Win(hwnd);
     return w ? w->Class->Info.ClassName : std::string();
-}
-
-ATOM GetClassAtom(HWND hwnd) {
-    const TWindow* w = Win(hwnd);
-    return w ? w->Class->Atom : 0;
 }
 
 UINT GetClassStyle(HWND hwnd) {

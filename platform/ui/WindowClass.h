@@ -32,10 +32,8 @@ inline constexpr const char* DialogClassName = "#32770";
 // Returns the class atom, 0 when the name is empty or taken. Names are
 // compared without regard to case, as the platform does.
 ATOM RegisterClass(const TWndClass& wc);
-bool UnregisterClass(const std::string& className);
 bool GetClassInfo(const std::string& className, TWndClass& wc);
 std::string GetClassName(HWND hwnd);
-ATOM GetClassAtom(HWND hwnd);
 UINT GetClassStyle(HWND hwnd);
 
 }  // namespace ui

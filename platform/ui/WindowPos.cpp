@@ -113,11 +113,6 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     return true;
 }
 
-bool MoveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint) {
-    return SetWindowPos(hwnd, nullptr, x, y, width, height,
-                        SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
-}
-
 bool BringWindowToTop(HWND hwnd) { return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 TRect GetWindowRect(HWND hwnd) {

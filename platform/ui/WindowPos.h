@@ -15,7 +15,6 @@ namespace ui {
 // default handling sends WM_MOVE and WM_SIZE. Activates a top-level window
 // unless SWP_NOACTIVATE. A call that changes nothing sends nothing.
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
-bool MoveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint);
 // Returns whether the window was visible before.
 bool ShowWindow(HWND hwnd, int cmd);
 bool BringWindowToTop(HWND hwnd);

@@ -57,7 +57,6 @@ public:
     void PasteFromClipboard();
     bool CanUndo() const { return FCanUndo; }
     void Undo();
-    void ClearUndo() { FCanUndo = false; }
     void Clear() { SetText(""); }
 
     TNotifyEvent OnChange;

@@ -27,7 +27,6 @@ public:
     int Progress() const { return FProgress; }
     // Kept within MinValue..MaxValue.
     void SetProgress(int value);
-    void AddProgress(int value) { SetProgress(FProgress + value); }
     // The percentage, truncated; 0 when the range is empty.
     int PercentDone() const;
     bool ShowText() const { return FShowText; }
