@@ -391,7 +391,7 @@ void TCustomEdit::PaintWindow(ui::HDC dc) {
 void TCustomEdit::WndProc(TMessage& m) {
     switch (m.Msg) {
     case ui::WM_KEYDOWN:
-        if (DoKeyDown(m)) return;
+        if (DoKeyDownUp(m)) return;
         KeyDownEdit(WORD(m.WParam));
         return;
     case ui::WM_CHAR:

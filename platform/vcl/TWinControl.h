@@ -111,9 +111,10 @@ public:
     // For the application's keyboard handling: the control whose window has
     // the focus, and the key handling forms preview.
     static TWinControl* FindControl(HWND hwnd);
-    bool DoKeyDown(TMessage& message);
+    // A key down or up message (the message says which); true when a
+    // handler swallowed the key.
+    bool DoKeyDownUp(TMessage& message);
     bool DoKeyPress(TMessage& message);
-    bool DoKeyUp(TMessage& message);
 
 protected:
     virtual void CreateParams(TCreateParams& params);
