@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ui/MessageLoop.h"
+#include "ui/Metrics.h"
 #include "vcl/TApplication.h"
 #include "vcl/TButton.h"
 #include "vcl/TClassBuilder.h"
@@ -90,6 +91,31 @@ const gfx::TBitmap& MessageIcon(TMsgDlgType type) {
     return icon;
 }
 
+// What the title band of a dialog-style box takes besides its caption. The
+// skinned frame writes the caption from the border, the title icon, the
+// skin's left margin, 2 pixels for a CAPTION section and 4 more, up to the
+// skin's right margin, the close button and 12 pixels, and cuts it there with
+// an ellipsis. The skin is not known here, so the room allows margins of up
+// to 4 pixels and a small close button up to 24 wide (the internal skin has
+// 0, 3 and 19); it is more than the plain frame needs.
+constexpr int SkinMarginRoom = 4;
+constexpr int SkinCloseButtonRoom = 24;
+
+int CaptionRoom(int border) {
+    const int left = border + ui::GetSystemMetrics(ui::SM_CXSMICON) + SkinMarginRoom + 2 + 4;
+    const int right = SkinMarginRoom + SkinCloseButtonRoom + 12;
+    return left + right;
+}
+
+// The window width that shows the whole caption, at most the screen width.
+int CaptionWindowWidth(const std::string& caption) {
+    gfx::TBitmap scratch(1, 1);
+    gfx::TCanvas& canvas = scratch.Canvas();
+    canvas.Font = ui::GetNonClientMetrics().CaptionFont;
+    const int border = ui::GetSystemMetrics(ui::SM_CXDLGFRAME);
+    return std::min(canvas.TextWidth(caption) + CaptionRoom(border), Screen->Width());
+}
+
 }  // namespace
 
 // --- TMessageForm
@@ -149,7 +175,9 @@ TMessageForm* BuildMessageDialog(const std::string& text, int type, unsigned but
         for (const TButtonKind& kind : ButtonKinds) count += (buttons & kind.Button) != 0;
         count = std::max(count, 1);
         const int groupWidth = buttonWidth * count + buttonSpacing * (count - 1);
-        form->SetClientSize(std::max(iconTextWidth, groupWidth) + 2 * horzMargin,
+        const int frameWidth = 2 * ui::GetSystemMetrics(ui::SM_CXDLGFRAME);
+        form->SetClientSize(std::max(std::max(iconTextWidth, groupWidth) + 2 * horzMargin,
+                                     CaptionWindowWidth(caption) - frameWidth),
                             iconTextHeight + buttonHeight + vertSpacing + 2 * vertMargin);
         form->SetCaption(caption);
 

@@ -3,6 +3,9 @@
 #include "VclTest.h"
 #include "rtl/Exceptions.h"
 #include "ui/MessageLoop.h"
+#include "ui/Metrics.h"
+#include "ui/NonClient.h"
+#include "ui/Tree.h"
 #include "ui/Window.h"
 #include "ui/WindowPos.h"
 #include "vcl/TButton.h"
@@ -88,6 +91,36 @@ TEST_F(MessageBoxes, TheBoxIsCentredAndTheTextFitsBesideTheIcon) {
     });
     Application->MessageBox("A longer text that still fits on one line", "Caption", MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(Seen[0].Caption, "Caption");
+}
+
+// The skinned frame writes a dialog's caption from the border, the 16-pixel
+// title icon and 4 pixels to 12 pixels before the title buttons; the
+// internal skin has no left margin and no CAPTION section, a right margin of
+// 3 and a small close button 19 wide. The plain frame needs less.
+TEST_F(MessageBoxes, TheWholeCaptionShowsInThePlainAndTheSkinnedFrameUpToTheScreenWidth) {
+    const std::string longTitle(200, 'W');
+    for (const std::string& title : {std::string("Kestrune YouTube Converter 2.8"), std::string("K"), longTitle}) {
+        Application->SetTitle(title);
+        int windowWidth = 0, captionWidth = 0, plainTextWidth = 0;
+        Answer([&](TMessageForm& box) {
+            windowWidth = ui::GetWindowRect(box.Handle()).Width();
+            gfx::TBitmap scratch(1, 1);
+            scratch.Canvas().Font = ui::GetNonClientMetrics().CaptionFont;
+            captionWidth = scratch.Canvas().TextWidth(box.Caption());
+            plainTextWidth = ui::CaptionLayout(*ui::Win(box.Handle())).Text.Width();
+            box.SetModalResult(mrOk);
+        });
+        ShowMessage("Done.");
+        const int b = ui::GetSystemMetrics(ui::SM_CXDLGFRAME);
+        const int skinnedTextWidth = (windowWidth - (3 + 19) - 12) - (b + 16 + 0 + 4);
+        if (title == longTitle) {
+            EXPECT_EQ(windowWidth, 1024);
+        } else {
+            EXPECT_GE(skinnedTextWidth, captionWidth) << title;
+            EXPECT_GE(plainTextWidth, captionWidth) << title;
+        }
+    }
+    EXPECT_EQ(Seen[0].Caption, "Kestrune YouTube Converter 2.8");
 }
 
 TEST_F(MessageBoxes, MessageBoxFlagsChooseButtonsAndAnswers) {
