@@ -104,18 +104,33 @@ TEST_F(MenuTracking, EscapeLeavesWithoutAChoice) {
     EXPECT_TRUE(Form->Clicked.empty());
 }
 
-TEST_F(MenuTracking, TheMnemonicChoosesItsItem) {
-    // The character arrives as its own message, as the keyboard's translation
-    // makes it.
-    ui::PostMessage(Form->Handle(), ui::WM_CHAR, 'x', 0);
-    PopupWithKeys({});
-    EXPECT_EQ(Form->Clicked, std::vector<std::string>{"Exit1"});
-}
-
-TEST_F(MenuTracking, ADisabledItemCannotBeChosen) {
-    ui::PostMessage(Form->Handle(), ui::WM_CHAR, 'd', 0);
-    PopupWithKeys({{ui::VK_ESCAPE, 27}});
-    EXPECT_TRUE(Form->Clicked.empty());
+// Typed letters go the whole way a user's keys go: key presses on the
+// desktop, routed to the focus window, translated into characters inside the
+// menu loop.
+TEST_F(MenuTracking, ATypedMnemonicChoosesItsItem) {
+    const struct {
+        const char* Typed;
+        bool Shift;
+        std::vector<std::pair<ui::UINT, unsigned char>> Keys;
+        std::vector<std::string> Chosen;
+    } cases[] = {
+        {"Shift+C", true, {{'C', 'C'}}, {"Contents1"}},
+        {"c", false, {{'C', 'c'}}, {"Contents1"}},
+        {"x, not the first letter", false, {{'X', 'x'}}, {"Exit1"}},
+        {"d names a disabled item", false, {{'D', 'd'}, {ui::VK_ESCAPE, 27}}, {}},
+        {"m opens the sub-menu, g chooses in it", false, {{'M', 'm'}, {'G', 'g'}}, {"Green1"}},
+        {"a letter no item has", false, {{'Q', 'q'}, {ui::VK_ESCAPE, 27}}, {}},
+    };
+    for (const auto& c : cases) {
+        Form->Clicked.clear();
+        if (c.Shift) ui::headless::KeyDown(ui::VK_SHIFT);
+        for (auto [vk, ch] : c.Keys) ui::headless::KeyPress(vk, ch);
+        if (c.Shift) ui::headless::KeyUp(ui::VK_SHIFT);
+        // The keys wait on the desktop until the open menu's loop reads them.
+        Form->PopupMenu1->Popup(100, 100);
+        Pump();
+        EXPECT_EQ(Form->Clicked, c.Chosen) << c.Typed;
+    }
 }
 
 TEST_F(MenuTracking, RightOpensTheSubMenuAndARadioItemChecksItself) {
