@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +32,8 @@ namespace {
 const std::string TitlePattern = "^Kestrune YouTube Converter 2\\.8$";
 const std::string ProgressPattern = "^YouTube to AVI DivX\\.\\.\\.$";
 const std::string ChooserPattern = "^Browse for Folder$";
+// Pop-up menus have no name.
+const std::string NamelessPattern = "^$";
 
 struct TClientPoint {
     int X = 0;
@@ -42,6 +45,7 @@ constexpr TClientPoint MainClientSize{372, 250};
 constexpr TClientPoint AddressEdit{48, 98};
 constexpr TClientPoint StartButton{304, 153};
 constexpr TClientPoint FolderButton{350, 210};
+constexpr TClientPoint HelpButton{332, 32};
 constexpr TClientPoint ProgressClientSize{389, 163};
 constexpr TClientPoint CancelButton{340, 140};
 
@@ -290,6 +294,25 @@ TEST_F(TKestruneDesktopTest, CancelDuringTheDownloadDeliversNothing) {
     EXPECT_TRUE(DesktopFiles().empty());
     EXPECT_FALSE(fs::exists(WorkingFile("temp.avi")));
     EXPECT_FALSE(fs::exists(Root + "opened.txt"));
+    CloseProgram();
+}
+
+TEST_F(TKestruneDesktopTest, TypingCInTheOpenHelpMenuOpensTheContents) {
+    // The menu is the nameless window that the click brings.
+    const std::vector<std::string> before = Desktop->VisibleWindows(NamelessPattern);
+    const auto menuShows = [&] {
+        for (const std::string& window : Desktop->VisibleWindows(NamelessPattern))
+            if (std::find(before.begin(), before.end(), window) == before.end()) return true;
+        return false;
+    };
+    ClickClient(MainWindow, MainClientSize, HelpButton);
+    ASSERT_TRUE(WaitUntil(menuShows, 30)) << "the help menu did not open";
+    EXPECT_TRUE(Desktop->Picture("root", Picture("help-menu")));
+    Desktop->Type("C");
+    EXPECT_TRUE(WaitUntil([&] { return !LinesOf(Read(Root + "opened.txt")).empty(); }, 30))
+        << "the typed mnemonic chose nothing";
+    EXPECT_EQ(LinesOf(Read(Root + "opened.txt")), std::vector<std::string>{Root + "program/help.htm"});
+    EXPECT_TRUE(WaitUntil([&] { return !menuShows(); }, 30)) << "the menu stays open";
     CloseProgram();
 }
 
