@@ -4,7 +4,6 @@
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 #include <X11/extensions/shape.h>
-#include <poll.h>
 
 #include <algorithm>
 #include <chrono>
@@ -93,8 +92,7 @@ TX11Backend::TX11Backend() {
     FHasArgb = XMatchVisualInfo(FDisplay, FScreen, 32, TrueColor, &FArgbVisual) != 0;
     int event = 0, error = 0;
     FHasShape = XShapeQueryExtension(FDisplay, &event, &error);
-    FHelper = XCreateSimpleWindow(FDisplay, FRoot, -10, -10, 1, 1, 0, 0, 0);
-    XSelectInput(FDisplay, FHelper, PropertyChangeMask);
+    FClipboard = std::make_unique<TX11Clipboard>(FDisplay, FRoot);
 }
 
 TX11Backend::~TX11Backend() {
@@ -102,7 +100,7 @@ TX11Backend::~TX11Backend() {
     for (auto& [id, cursor] : FCursors) XFreeCursor(FDisplay, cursor);
     if (FGc24) XFreeGC(FDisplay, FGc24);
     if (FGc32) XFreeGC(FDisplay, FGc32);
-    XDestroyWindow(FDisplay, FHelper);
+    FClipboard.reset();
     XCloseDisplay(FDisplay);
 }
 
@@ -457,11 +455,7 @@ void TX11Backend::DispatchEvents() {
 }
 
 void TX11Backend::Handle(XEvent& ev) {
-    if (ev.type == SelectionRequest) return HandleSelectionRequest(ev.xselectionrequest);
-    if (ev.type == SelectionClear) {
-        FOwnClipboard = false;
-        return;
-    }
+    if (FClipboard->Handle(ev)) return;
     const HWND hwnd = HwndOf(ev.xany.window);
     const auto it = FWindows.find(hwnd);
     if (!hwnd || it == FWindows.end()) return;
@@ -580,81 +574,10 @@ void TX11Backend::HandleKey(HWND, XKeyEvent& ev) {
     DeliverKey(key);
 }
 
-void TX11Backend::SetClipboardText(const std::string& text) {
-    FClipboard = text;
-    XSetSelectionOwner(FDisplay, Intern("CLIPBOARD"), FHelper, CurrentTime);
-    FOwnClipboard = XGetSelectionOwner(FDisplay, Intern("CLIPBOARD")) == FHelper;
-    XFlush(FDisplay);
-}
+void TX11Backend::SetClipboardText(const std::string& text) { FClipboard->SetText(text); }
 
-void TX11Backend::HandleSelectionRequest(const XSelectionRequestEvent& req) {
-    XSelectionEvent reply{};
-    reply.type = SelectionNotify;
-    reply.requestor = req.requestor;
-    reply.selection = req.selection;
-    reply.target = req.target;
-    reply.time = req.time;
-    reply.property = req.property ? req.property : req.target;
-    const Atom utf8 = Intern("UTF8_STRING");
-    if (!FOwnClipboard || req.selection != Intern("CLIPBOARD")) {
-        reply.property = None;
-    } else if (req.target == Intern("TARGETS")) {
-        const Atom targets[] = {Intern("TARGETS"), utf8, XA_STRING, Intern("TEXT")};
-        XChangeProperty(FDisplay, req.requestor, reply.property, XA_ATOM, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(targets), 4);
-    } else if (req.target == utf8 || req.target == Intern("TEXT")) {
-        const std::string text = Cp1252ToUtf8(FClipboard);
-        XChangeProperty(FDisplay, req.requestor, reply.property, utf8, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
-    } else if (req.target == XA_STRING) {
-        const std::string latin = CommonLatin(FClipboard);
-        XChangeProperty(FDisplay, req.requestor, reply.property, XA_STRING, 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(latin.data()), int(latin.size()));
-    } else {
-        reply.property = None;
-    }
-    XSendEvent(FDisplay, req.requestor, False, 0, reinterpret_cast<XEvent*>(&reply));
-    XFlush(FDisplay);
-}
+std::string TX11Backend::GetClipboardText() { return FClipboard->Text(); }
 
-std::string TX11Backend::ReadSelection(Atom target) {
-    const Atom property = Intern("KESTRUNE_CLIPBOARD");
-    XConvertSelection(FDisplay, Intern("CLIPBOARD"), target, property, FHelper, CurrentTime);
-    XFlush(FDisplay);
-    // The owner answers through the server; a second is plenty, and an owner
-    // that never answers must not hang the program.
-    const int64_t deadline = NowMs() + 1000;
-    XEvent ev;
-    while (!XCheckTypedWindowEvent(FDisplay, FHelper, SelectionNotify, &ev)) {
-        const int64_t left = deadline - NowMs();
-        if (left <= 0) return {};
-        pollfd fd{ConnectionNumber(FDisplay), POLLIN, 0};
-        poll(&fd, 1, int(std::min<int64_t>(left, 50)));
-        XPending(FDisplay);
-    }
-    if (ev.xselection.property == None) return {};
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    std::string text;
-    if (XGetWindowProperty(FDisplay, FHelper, property, 0, 1 << 20, True, AnyPropertyType, &type, &format, &count,
-                           &after, &data) == Success &&
-        data && format == 8 && type != Intern("INCR"))
-        text.assign(reinterpret_cast<const char*>(data), count);
-    if (data) XFree(data);
-    return target == XA_STRING ? CommonLatin(text) : Utf8ToCp1252(text);
-}
-
-std::string TX11Backend::GetClipboardText() {
-    if (FOwnClipboard) return FClipboard;
-    if (XGetSelectionOwner(FDisplay, Intern("CLIPBOARD")) == None) return {};
-    std::string text = ReadSelection(Intern("UTF8_STRING"));
-    return text.empty() ? ReadSelection(XA_STRING) : text;
-}
-
-bool TX11Backend::HasClipboardText() {
-    return FOwnClipboard || XGetSelectionOwner(FDisplay, Intern("CLIPBOARD")) != None;
-}
+bool TX11Backend::HasClipboardText() { return FClipboard->HasText(); }
 
 }  // namespace ui

@@ -11,10 +11,12 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
 #include "ui/Backend.h"
+#include "ui/x11/X11Clipboard.h"
 
 namespace ui {
 
@@ -79,8 +81,6 @@ private:
     void Handle(XEvent& ev);
     void HandleConfigure(HWND hwnd, TNative& n, const XConfigureEvent& ev);
     void HandleKey(HWND hwnd, XKeyEvent& ev);
-    void HandleSelectionRequest(const XSelectionRequestEvent& ev);
-    std::string ReadSelection(Atom target);
     HWND HwndOf(Window xid) const;
 
     Display* FDisplay = nullptr;
@@ -91,14 +91,12 @@ private:
     bool FHasShape = false;
     GC FGc24 = nullptr;
     GC FGc32 = nullptr;
-    Window FHelper = 0;  // owns the clipboard and receives selections
     std::unordered_map<HWND, TNative> FWindows;
     std::unordered_map<Window, HWND> FByXid;
     std::map<int, Cursor> FCursors;
     Cursor FCurrentCursor = 0;
     std::map<std::string, Atom> FAtoms;
-    std::string FClipboard;
-    bool FOwnClipboard = false;
+    std::unique_ptr<TX11Clipboard> FClipboard;
     int64_t FCompositorCheckedAt = -1000000;
     bool FCompositor = false;
     HWND FFocusHwnd = nullptr;  // our window that has the X keyboard focus
