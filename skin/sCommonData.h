@@ -143,7 +143,9 @@ public:
     // The same for child windows; group boxes leave out only their frame.
     void CopyCacheExcludingChildWindows(gfx::TCanvas& dc, const gfx::TRect& area, int x, int y) const;
 
-    // The whole message processing; true when the message is handled.
+    // The whole message processing; true when the message is handled. The
+    // manager's broadcasts (apply, remove, refresh) are left unhandled, so
+    // that the owner passes them on to its children.
     bool ProcessMessage(vcl::TMessage& message);
 
     // The answers children ask for: the colour behind them (SKC_GET_BG_COLOR)
@@ -160,23 +162,40 @@ private:
     bool Owned(unsigned componentState) const;
     bool OwnerLoading() const;
     bool OwnerDestroying() const;
+    // Has a window (or a parent with one) and is neither loading nor freed.
     bool ShownOwner() const;
-    bool Windowed() const;
+    vcl::TWinControl* WindowedOwner() const;
+    // The owner's window (a frame provider's form's), when it exists.
+    ui::HWND OwnerWindow() const;
+    gfx::TColor OwnerColor() const;
+    bool SectionValid() const;
     void UpdateIndependence();
-    void SendToOwner(uint16_t command, ui::LPARAM lParam, uint16_t argument = 0);
+    ui::LRESULT SendToOwner(uint16_t command, ui::LPARAM lParam, uint16_t argument = 0);
     void SendRefreshOrRemove(TsSkinManager* manager);
+    void AdaptByForm();
     void RedrawFrame();
     void RedrawCompletely();
     void EmptyCache();
-    gfx::TColor OwnerColor() const;
-    vcl::TControl* ParentControl() const;
+    void RemoveOwnGlow();
+    // The parent's answer to SKC_GET_BG_COLOR (a window's parent window's for
+    // an owner without a parent control), `withoutParent` when there is none.
+    gfx::TColor ParentColorAnswer(ui::HWND window, gfx::TColor withoutParent) const;
+    void AnswerWithCache(BackgroundRequest& request) const;
+    void PassRequestOn(BackgroundRequest& request, ui::HWND window) const;
+    void CopyCacheAround(gfx::TCanvas& dc, const gfx::TRect& area, int x, int y, bool windowsOnly) const;
+    void ExcludeChildWindow(gfx::TCanvas& dc, vcl::TControl& child, const gfx::TRect& bounds) const;
+
     bool ProcessCommand(vcl::TMessage& message);
     void RemoveSkin();
     void Refresh();
-    void MouseEntered(vcl::TMessage& message);
-    void MouseLeft();
-    void VisibilityChanged(bool shown);
+    void Repaint(uint16_t argument);
+    void ClearCache();
+    bool BackgroundComplex(vcl::TMessage& message) const;
     void Sized();
+    void FocusChanged(bool gained);
+    void VisibilityChanged(bool shown);
+    void MouseEntered(const vcl::TMessage& message);
+    void MouseLeft();
 
     std::string FSkinSection;
     bool FCustomFont = false;
@@ -185,6 +204,10 @@ private:
     int FSaturation = 0;
     TsSkinManager* FSkinManager = nullptr;
 };
+
+// The name of the section being changed, for SKC_SECTION_CHANGED: whoever
+// sends that command sets it first.
+std::string& SectionBeingChanged();
 
 // The binding the controls publish as their SkinData, with the hue and
 // saturation of the owner published too.
