@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "rtl/IntConvert.h"
+#include "rtl/TScopeExit.h"
 #include "skin/sUpperCase.h"
 
 namespace skin {
@@ -66,10 +67,7 @@ bool TacPackageReader::Next(std::string& name, rtl::TMemoryStream& data) {
 void TacPackageReader::Inflate(const std::string& name, long long size, rtl::TMemoryStream& data) {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw rtl::EDecompressionError("The inflater cannot start");
-    struct TEnd {
-        z_stream& Stream;
-        ~TEnd() { inflateEnd(&Stream); }
-    } end{zs};
+    const rtl::TScopeExit end([&zs] { inflateEnd(&zs); });
 
     std::vector<uint8_t> input(static_cast<size_t>(ChunkSize));
     std::vector<uint8_t> output(static_cast<size_t>(std::min(size, ChunkSize)) + 1);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "os/UserFolders.h"
+#include "rtl/TScopeExit.h"
 #include "skin/sDialogHook.h"
 #include "skin/sHueSaturation.h"
 #include "skin/sSkinBroadcast.h"
@@ -39,19 +40,6 @@ public:
 
 private:
     int& FCounter;
-};
-
-// Runs its action when it goes, however the scope is left.
-template <typename Action>
-class TOnExit {
-public:
-    explicit TOnExit(Action action) : FAction(std::move(action)) {}
-    ~TOnExit() { FAction(); }
-    TOnExit(const TOnExit&) = delete;
-    TOnExit& operator=(const TOnExit&) = delete;
-
-private:
-    Action FAction;
 };
 
 // A layout names the internal skins by the program resources that hold their
@@ -470,7 +458,7 @@ bool TsSkinManager::ReceiveSkinFeed(std::string_view block) {
     FLiveOptions->SetText(feed.Options);
     TacSkinChanging& changing = FAnimEffects.SkinChanging();
     const bool animated = changing.Active();
-    const TOnExit restore([&] {
+    const rtl::TScopeExit restore([&] {
         FSkipApply = false;
         FLiveOptions.reset();
         changing.SetActive(animated);

@@ -10,6 +10,7 @@
 #include <jerror.h>
 
 #include "gfx/ImageCodecs.h"
+#include "rtl/TScopeExit.h"
 
 namespace gfx {
 
@@ -97,10 +98,7 @@ TBitmap ReadJpeg(std::string_view data) {
     progress.progress_monitor = Progress;
     jpeg_create_decompress(&cinfo);
     cinfo.progress = &progress;
-    struct TGuard {
-        jpeg_decompress_struct& Info;
-        ~TGuard() { jpeg_destroy_decompress(&Info); }
-    } guard{cinfo};
+    const rtl::TScopeExit destroy([&cinfo] { jpeg_destroy_decompress(&cinfo); });
     TBitmap bitmap(0, 0, pf24bit);
     std::vector<uint8_t> cmykRow;
     if (!Decode(cinfo, error, data, bitmap, cmykRow))

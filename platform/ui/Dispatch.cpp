@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "rtl/TScopeExit.h"
 #include "ui/MessageLoop.h"
 #include "ui/Messages.h"
 #include "ui/Styles.h"
@@ -20,9 +21,7 @@ LRESULT CallProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool sent) {
     if (!w || !w->Proc) return 0;
     const TWndProc proc = w->Proc;  // the record may go while the procedure runs
     gSentStack.push_back(sent);
-    struct TPop {
-        ~TPop() { gSentStack.pop_back(); }
-    } pop;
+    const rtl::TScopeExit pop([] { gSentStack.pop_back(); });
     return proc(hwnd, msg, wParam, lParam);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "rtl/TScopeExit.h"
 #include "rtl/TThread.h"
 #include "ui/Channel.h"
 #include "ui/Dispatch.h"
@@ -96,9 +97,7 @@ void PumpSystemWork() {
         // Native events may run window procedures (activation), which may
         // pump again or throw; the backend's queue is read by one at a time.
         gPumpingBackend = true;
-        struct TDone {
-            ~TDone() { gPumpingBackend = false; }
-        } done;
+        const rtl::TScopeExit done([] { gPumpingBackend = false; });
         TBackend& backend = Sys().Backend();
         if (backend.HasPendingEvents()) {
             backend.DispatchEvents();
