@@ -18,7 +18,6 @@ namespace {
 
 ui::HHOOK gHook = nullptr;
 
-constexpr int NeverSkinnedTag = -98;
 constexpr int IgnoredTagBits = 0x01 | 0x20 | 0x40;
 
 bool HasToolBar(ui::HWND window) {

@@ -24,4 +24,7 @@ bool DialogHookInstalled();
 //   standard forms.
 void AdaptWindow(ui::HWND window);
 
+// The Tag by which a form asks never to be skinned (the glow windows carry it).
+inline constexpr int NeverSkinnedTag = -98;
+
 }  // namespace skin
