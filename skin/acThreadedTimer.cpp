@@ -56,7 +56,9 @@ void TacThreadedTimer::SetOnTimer(const vcl::TNotifyEvent& e) {
     Rearm();
 }
 
-void TacThreadedTimer::TimerToStep() { SetOnTimer([this](vcl::TObject*) { Step(); }); }
+void TacThreadedTimer::TimerToStep() {
+    SetOnTimer([this](vcl::TObject*) { Step(); });
+}
 
 // Every change starts the interval over: the timer goes off and comes back
 // only when it can tick.

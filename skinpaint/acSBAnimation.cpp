@@ -193,8 +193,8 @@ void TacSBAnimation::MakePicture() {
         }
     }
     if (!FPicture) {
-        FPicture = std::make_unique<gfx::TBitmap>(std::max(0, FButton->Bounds.Width()),
-                                                  std::max(0, FButton->Bounds.Height()));
+        FPicture =
+            std::make_unique<gfx::TBitmap>(std::max(0, FButton->Bounds.Width()), std::max(0, FButton->Bounds.Height()));
         if (hasGlyph && !FPicture->Empty())
             PaintMaskGlyph(*FPicture, {0, 0}, FTarget, EmptyBackground, manager->Masks[size_t(glyph)], gdNormal);
     }
@@ -219,8 +219,7 @@ void TacSBAnimation::MakeWindow() {
     FWindow = ui::CreateWindowEx(exStyle, AnimationWindowClass, "", ui::WS_POPUP, FPlace.Left, FPlace.Top,
                                  FPlace.Width(), FPlace.Height(), nullptr, 0);
     if (!FWindow) return;
-    if (above)
-        ui::SetWindowPos(FWindow, above, 0, 0, 0, 0, ui::SWP_NOMOVE | ui::SWP_NOSIZE | ui::SWP_NOACTIVATE);
+    if (above) ui::SetWindowPos(FWindow, above, 0, 0, 0, 0, ui::SWP_NOMOVE | ui::SWP_NOSIZE | ui::SWP_NOACTIVATE);
     ui::ShowWindow(FWindow, ui::SW_SHOWNA);
 }
 

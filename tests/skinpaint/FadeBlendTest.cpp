@@ -17,9 +17,9 @@ TEST(FadeBlend, TheOldPicturesWeightAtEachStep) {
     struct Case {
         int Step, Steps, Alpha;
     } const cases[] = {
-        {0, 20, 255}, {1, 20, 243}, {2, 20, 230}, {3, 20, 217}, {10, 20, 127}, {19, 20, 12}, {20, 20, 0},
-        {21, 20, 0},  // past the end the new picture stays
-        {-1, 20, 255}, {1, 10, 230}, {5, 5, 0}, {1, 1, 0}, {1, 0, 0}, {3, -4, 0},
+        {0, 20, 255},  {1, 20, 243}, {2, 20, 230}, {3, 20, 217}, {10, 20, 127}, {19, 20, 12},
+        {20, 20, 0},   {21, 20, 0},  // past the end the new picture stays
+        {-1, 20, 255}, {1, 10, 230}, {5, 5, 0},    {1, 1, 0},    {1, 0, 0},     {3, -4, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FadeAlpha(c.Step, c.Steps), c.Alpha) << "step " << c.Step << " of " << c.Steps;

@@ -44,7 +44,8 @@ public:
             wc.Background = 0x808080;
             ui::RegisterClass(wc);
         }
-        Window = ui::CreateWindowEx(0, "FadeTitleHost", "", ui::WS_POPUP | ui::WS_VISIBLE, 100, 100, 300, 200, nullptr, 0);
+        Window =
+            ui::CreateWindowEx(0, "FadeTitleHost", "", ui::WS_POPUP | ui::WS_VISIBLE, 100, 100, 300, 200, nullptr, 0);
         Close.Bounds = {250, 5, 271, 26};
         Close.HitCode = int(ui::HTCLOSE);
         Close.State = 0;
@@ -212,7 +213,8 @@ TEST_F(TitleButtonFade, WithoutAGlowTheHotGlyphFadesOverTheButton) {
         MouseTo(360, 115);
         AnimateTitleButton(Host->Close, 1, 10, *Host, true);
         ASSERT_NE(Host->Close.Animation, nullptr) << c.Name;
-        EXPECT_EQ(ui::GetWindowRect(Host->Close.Animation->LayeredWindow()), (gfx::TRect{350, 105, 371, 126})) << c.Name;
+        EXPECT_EQ(ui::GetWindowRect(Host->Close.Animation->LayeredWindow()), (gfx::TRect{350, 105, 371, 126}))
+            << c.Name;
         EXPECT_TRUE(NearMix(Desktop(360, 115), Green, 25)) << c.Name << std::hex << " " << Desktop(360, 115);
         Ticks(9);
         EXPECT_EQ(Desktop(360, 115), Green) << c.Name;
