@@ -1,7 +1,7 @@
 #include "skin/sSkinFeed.h"
 
+#include "ui/CopyData.h"
 #include "ui/MessageLoop.h"
-#include "ui/Window.h"
 
 namespace skin {
 
@@ -20,15 +20,6 @@ void PutField(std::string& block, size_t offset, size_t size, std::string_view t
 std::string GetField(std::string_view block, size_t offset, size_t size) {
     const std::string_view field = block.substr(offset, size);
     return std::string(field.substr(0, field.find('\0')));
-}
-
-ui::HWND FindEditorWindow() {
-    ui::HWND found = nullptr;
-    ui::EnumWindows([&found](ui::HWND window) {
-        if (ui::GetWindowText(window) == SkinEditorTitle) found = window;
-        return !found;
-    });
-    return found;
 }
 
 }  // namespace
@@ -55,7 +46,9 @@ bool DecodeSkinFeed(std::string_view block, TacSkinFeed& feed) {
 
 void AnnounceSkinFeedTarget(ui::HWND target) {
     for (int attempt = 0; attempt < AnnounceAttempts; ++attempt) {
-        const ui::HWND editor = FindEditorWindow();
+        // The editor is a program of its own: its window is looked for among
+        // every process of the user, ours first.
+        const ui::HWND editor = ui::FindWindow("", SkinEditorTitle);
         if (!editor || ui::SendMessage(editor, SKIN_EDITOR_MESSAGE, SkinFeedAnnounceCode,
                                        reinterpret_cast<ui::LPARAM>(target)) == 1)
             return;
