@@ -254,8 +254,7 @@ void TTreeNodes::Delete(TTreeNode* node) {
     FOwner.NodeDeleting(node);
     TTreeNode* parent = node->FParent;
     auto& list = parent->FChildren;
-    list.erase(std::remove_if(list.begin(), list.end(), [node](const auto& p) { return p.get() == node; }),
-               list.end());
+    list.erase(std::remove_if(list.begin(), list.end(), [node](const auto& p) { return p.get() == node; }), list.end());
     if (parent != &FRoot && list.empty()) parent->FExpanded = false;
     if (moveSelection) {
         FOwner.FSelected = reselect;

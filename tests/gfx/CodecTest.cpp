@@ -67,8 +67,8 @@ TEST(BmpReader, PalettedFilesOfOneFourAndEightBitsBecome24Bit) {
     EXPECT_EQ(Bgr(b, 0, 1), 0xFFFFFFu);
     EXPECT_EQ(Bgr(b, 2, 1), 0xFFFFFFu);
 
-    const std::string four = Bmp(3, 1, 4, Palette({0x0000FF, 0x00FF00, 0xFF0000}), std::string("\x21\x00\0\0", 4),
-                                 0, 40, 3);
+    const std::string four =
+        Bmp(3, 1, 4, Palette({0x0000FF, 0x00FF00, 0xFF0000}), std::string("\x21\x00\0\0", 4), 0, 40, 3);
     b = ReadBmp(four);
     EXPECT_EQ(Bgr(b, 0, 0), 0xFF0000u);
     EXPECT_EQ(Bgr(b, 1, 0), 0x00FF00u);
@@ -102,7 +102,8 @@ TEST(BmpReader, TopDownCoreHeaderAndBitfieldFiles) {
 TEST(BmpReader, MalformedFilesRaiseAClearError) {
     const std::string good = Bmp(2, 2, 24, "", std::string(16, '\x7F'));
     EXPECT_NO_THROW(ReadBmp(good));
-    for (size_t cut : {0ul, 2ul, 20ul, 40ul, good.size() - 1}) EXPECT_THROW(ReadBmp(good.substr(0, cut)), EInvalidGraphic);
+    for (size_t cut : {0ul, 2ul, 20ul, 40ul, good.size() - 1})
+        EXPECT_THROW(ReadBmp(good.substr(0, cut)), EInvalidGraphic);
     EXPECT_THROW(ReadBmp("XY" + good.substr(2)), EInvalidGraphic);
     EXPECT_THROW(ReadBmp(Bmp(0, 2, 24, "", "")), EInvalidGraphic);
     EXPECT_THROW(ReadBmp(Bmp(2, 2, 16, "", std::string(16, '\0'))), EInvalidGraphic);
@@ -168,7 +169,8 @@ TEST(CodecRoundTrip, EveryFormatComesBackUnchangedThroughBmpAndPng) {
 
 TEST(PngReader, MalformedAndOversizedFilesRaiseAClearError) {
     const std::string good = WritePng(Numbered(20, 20));
-    for (size_t cut : {0ul, 8ul, 33ul, good.size() / 2, good.size() - 13}) EXPECT_THROW(ReadPng(good.substr(0, cut)), EInvalidGraphic);
+    for (size_t cut : {0ul, 8ul, 33ul, good.size() / 2, good.size() - 13})
+        EXPECT_THROW(ReadPng(good.substr(0, cut)), EInvalidGraphic);
     std::string corrupt = good;
     corrupt[40] ^= 0x55;  // inside the image data: its checksum fails
     EXPECT_THROW(ReadPng(corrupt), EInvalidGraphic);
@@ -184,7 +186,7 @@ TEST(JpegReader, DecodesColourGreyProgressiveAndCmykFiles) {
         ASSERT_EQ(b.Width(), 16) << name;
         ASSERT_EQ(b.Height(), 8);
         EXPECT_EQ(b.PixelFormat(), pf24bit);
-        const uint8_t* left = b.ScanLine(4) + 2 * 3;  // red
+        const uint8_t* left = b.ScanLine(4) + 2 * 3;    // red
         const uint8_t* right = b.ScanLine(4) + 13 * 3;  // blue
         EXPECT_LT(left[0], 24) << name;
         EXPECT_GT(left[2], 230) << name;
@@ -200,7 +202,8 @@ TEST(JpegReader, DecodesColourGreyProgressiveAndCmykFiles) {
 TEST(JpegReader, MalformedAndTruncatedFilesRaiseAClearError) {
     const std::string good = ReadData("rgb.jpg");
     ASSERT_FALSE(good.empty());
-    for (size_t cut : {0ul, 2ul, 20ul, good.size() / 2, good.size() - 30}) EXPECT_THROW(ReadJpeg(good.substr(0, cut)), EInvalidGraphic) << cut;
+    for (size_t cut : {0ul, 2ul, 20ul, good.size() / 2, good.size() - 30})
+        EXPECT_THROW(ReadJpeg(good.substr(0, cut)), EInvalidGraphic) << cut;
     EXPECT_THROW(ReadJpeg("not a picture"), EInvalidGraphic);
 }
 

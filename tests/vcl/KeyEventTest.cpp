@@ -6,8 +6,8 @@
 
 #include "VclTest.h"
 #include "vcl/TCheckBox.h"
-#include "vcl/TEdit.h"
 #include "vcl/TCustomForm.h"
+#include "vcl/TEdit.h"
 
 using namespace vcl;
 
