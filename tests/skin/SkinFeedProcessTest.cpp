@@ -7,14 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include "ManagerTestKit.h"
+#include "PumpUntil.h"
 #include "resources/InternalSkin.h"
 #include "skin/sSkinFeed.h"
 #include "ui/CopyData.h"
@@ -30,16 +29,7 @@ namespace {
 using namespace skin;
 using namespace managertest;
 
-template <typename F>
-bool PumpUntil(F done, int ms = 10000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        ui::ProcessPendingMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
+using testsupport::PumpUntil;
 
 // A form painted in the FORM section's colour; every skin command repaints it.
 class TSectionColorForm : public vcl::TForm {

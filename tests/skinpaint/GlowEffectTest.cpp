@@ -4,23 +4,19 @@
 // a skinned control following its hover and press state.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "resources/InternalSkin.h"
+#include "GlowTestKit.h"
 #include "skin/sCommonData.h"
 #include "skin/sGlowHook.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/acGlowEffect.h"
-#include "ui/DefWindowProc.h"
 #include "ui/Headless.h"
 #include "ui/Layered.h"
 #include "ui/MessageLoop.h"
-#include "ui/Paint.h"
 #include "ui/Styles.h"
 #include "ui/Window.h"
-#include "ui/WindowClass.h"
 #include "ui/WindowPos.h"
 #include "vcl/TApplication.h"
 #include "vcl/TCustomForm.h"
@@ -78,37 +74,7 @@ TEST(GlowGeometry, WindowLiesAroundTheVisiblePartOfTheElement) {
     }
 }
 
-constexpr gfx::TColor BackdropColor = 0x00336699;  // BGR as TColor: red 0x99, green 0x66, blue 0x33
-int gBackdropPresses = 0;
-
-ui::LRESULT BackdropProc(ui::HWND hwnd, ui::UINT msg, ui::WPARAM wParam, ui::LPARAM lParam) {
-    if (msg == ui::WM_LBUTTONDOWN) ++gBackdropPresses;
-    if (msg == ui::WM_PAINT) {
-        ui::TPaintStruct ps;
-        const ui::HDC dc = ui::BeginPaint(hwnd, ps);
-        dc->Brush.Color = BackdropColor;
-        dc->FillRect(ui::GetClientRect(hwnd));
-        ui::EndPaint(hwnd, ps);
-        return 0;
-    }
-    return ui::DefWindowProc(hwnd, msg, wParam, lParam);
-}
-
-uint32_t Px(const gfx::TBitmap& b, int x, int y) {
-    const uint8_t* p = b.ScanLine(y) + x * 4;
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
-}
-
-// A premultiplied pixel laid over an opaque one.
-uint32_t Over(const gfx::TBitmap& picture, int x, int y, uint32_t below) {
-    const uint8_t* s = picture.ScanLine(y) + x * 4;
-    uint32_t out = 0;
-    for (int c = 0; c < 3; ++c) {
-        const int d = int(below >> (8 * c) & 0xFF);
-        out |= uint32_t(std::min(255, s[c] + (d * (255 - s[3]) + 127) / 255)) << (8 * c);
-    }
-    return out;
-}
+constexpr gfx::TColor BackdropColor = 0x00336699;  // red 0x99, green 0x66, blue 0x33
 
 std::vector<ui::HWND> TopLevelWindows() {
     std::vector<ui::HWND> all;
@@ -124,24 +90,13 @@ protected:
     void SetUp() override {
         ui::headless::Reset(640, 480);
         vcl::Application->ClearTerminated();
-        Manager = new skin::TsSkinManager(vcl::Application);
-        skin::TsStoredSkin& item = Manager->InternalSkins().Add();
-        item.SetName(std::string(resources::InternalSkinName));
-        item.SetData(resources::InternalSkinPackage());
-        Manager->SetSkinName(std::string(resources::InternalSkinName));
+        Manager = glowtest::InternalSkinManager();
         ButtonSection = Manager->FindSection("BUTTON");
         ASSERT_GE(ButtonSection, 0);
-        static const bool registered = [] {
-            ui::TWndClass wc;
-            wc.ClassName = "GlowBackdrop";
-            wc.WndProc = BackdropProc;
-            return ui::RegisterClass(wc) != 0;
-        }();
-        ASSERT_TRUE(registered);
-        Backdrop = ui::CreateWindowEx(0, "GlowBackdrop", "", ui::WS_POPUP, 0, 0, 640, 480, nullptr, 0);
-        ui::ShowWindow(Backdrop, ui::SW_SHOWNA);
+        Backdrop = glowtest::Backdrop(BackdropColor, {0, 0, 640, 480});
+        ASSERT_TRUE(Backdrop);
         ui::ProcessPendingMessages();
-        gBackdropPresses = 0;
+        glowtest::Presses() = 0;
     }
 
     void TearDown() override {
@@ -174,12 +129,12 @@ TEST_F(Glow, HaloIsBlendedOverTheDesktopAndTheElementShowsThrough) {
     EXPECT_EQ(entry.KeyName, "GLOW0");
     const gfx::TBitmap picture = GlowPicture(entry, {91, 41});
     const gfx::TBitmap desktop = ui::headless::ComposeDesktop();
-    const uint32_t below = Px(desktop, 10, 10);
+    const uint32_t below = glowtest::Rgb(desktop, 10, 10);
     EXPECT_EQ(below, 0x996633u);
     int halo = 0;
     for (int y = 0; y < 41; ++y)
         for (int x = 0; x < 91; ++x) {
-            ASSERT_EQ(Px(desktop, 192 + x, 142 + y), Over(picture, x, y, below)) << x << "," << y;
+            ASSERT_EQ(glowtest::Rgb(desktop, 192 + x, 142 + y), glowtest::Over(picture, x, y, below)) << x << "," << y;
             // The slices reach 10 px into the element; inside them the
             // element shows as it is.
             const bool inside = x >= 18 && x < 73 && y >= 18 && y < 23;
@@ -199,12 +154,11 @@ TEST_F(Glow, AClickOnTheHaloReachesTheWindowBelow) {
     EXPECT_EQ(ui::WindowFromPoint({195, 160}), Backdrop);
     ui::headless::Click(195, 160);
     ui::ProcessPendingMessages();
-    EXPECT_EQ(gBackdropPresses, 1);
+    EXPECT_EQ(glowtest::Presses(), 1);
 }
 
 TEST_F(Glow, WindowStandsDirectlyAboveItsOwnerOrInTheTopmostBand) {
-    const ui::HWND upper = ui::CreateWindowEx(0, "GlowBackdrop", "", ui::WS_POPUP, 500, 400, 50, 50, nullptr, 0);
-    ui::ShowWindow(upper, ui::SW_SHOWNA);
+    const ui::HWND upper = glowtest::Backdrop(gfx::clRed, {500, 400, 550, 450});
     const int handle = Show({200, 150, 275, 175}, {0, 0, 75, 25}, Backdrop);
     ASSERT_GE(handle, 0);
     EXPECT_EQ(ui::GetWindow(GlowWindow(handle), ui::GW_HWNDNEXT), Backdrop);
