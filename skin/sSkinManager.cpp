@@ -6,6 +6,7 @@
 #include "os/UserFolders.h"
 #include "rtl/TScopeExit.h"
 #include "skin/sDialogHook.h"
+#include "skin/sGlowHook.h"
 #include "skin/sHueSaturation.h"
 #include "skin/sSkinBroadcast.h"
 #include "skin/sSkinCommands.h"
@@ -336,6 +337,8 @@ void TsSkinManager::Broadcast(uint16_t command) {
 
 void TsSkinManager::ApplySkin(bool animate) {
     if (Loading()) return;
+    // A glow is a picture of the old skin, laid over the old looks.
+    HideAllGlows();
     if (animate) FreezeForms();
     GlobalInfo.SkinApplied = false;
     {
@@ -349,6 +352,7 @@ void TsSkinManager::ApplySkin(bool animate) {
 }
 
 void TsSkinManager::RemoveSkin() {
+    HideAllGlows();
     // The hook serves the default manager only; another manager's skin going
     // leaves it alone.
     if (IsDefault()) RemoveDialogHook();

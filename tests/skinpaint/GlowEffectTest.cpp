@@ -220,7 +220,6 @@ protected:
         Form->Show();
         ui::ProcessPendingMessages();
         Data = std::make_unique<skin::TsCommonData>(Control, false);
-        Data->SetSkinManager(Manager);
         Data->SectionIndex = ButtonSection;
         Data->MouseOver = true;
     }
@@ -283,6 +282,25 @@ TEST_F(ControlGlow, NoWindowWhileGlowingIsOffOrTheSectionHasNoGlow) {
     EXPECT_EQ(Data->GlowHandle, -1);
     EXPECT_EQ(TopLevelWindows().size(), windows);
     EXPECT_TRUE(GlowEffects().empty());
+}
+
+TEST_F(ControlGlow, SkinChangesAndTheManagerGoingTakeTheGlowsAway) {
+    skin::UpdateControlGlow(*Data, false);
+    ASSERT_NE(Data->GlowHandle, -1);
+    const ui::HWND first = GlowEffects().at(size_t(Data->GlowHandle))->Window->Handle();
+    Manager->ApplySkin(false);
+    EXPECT_TRUE(GlowEffects().empty());
+    ui::ProcessPendingMessages();
+    EXPECT_FALSE(ui::IsWindow(first));
+
+    Data->GlowHandle = -1;
+    skin::UpdateControlGlow(*Data, false);
+    ASSERT_NE(Data->GlowHandle, -1);
+    const ui::HWND second = GlowEffects().at(size_t(Data->GlowHandle))->Window->Handle();
+    Manager->Free();
+    Manager = nullptr;
+    EXPECT_TRUE(GlowEffects().empty());
+    EXPECT_FALSE(ui::IsWindow(second)) << "while the manager goes its glows go at once";
 }
 
 }  // namespace
