@@ -303,4 +303,14 @@ TEST_F(ControlGlow, SkinChangesAndTheManagerGoingTakeTheGlowsAway) {
     EXPECT_FALSE(ui::IsWindow(second)) << "while the manager goes its glows go at once";
 }
 
+TEST_F(ControlGlow, AnAdaptedWindowGlowsAroundItsWindowAboveItsTopLevelWindow) {
+    skin::TsCommonData adapted(nullptr, false);
+    adapted.SectionIndex = ButtonSection;
+    skin::UpdateControlGlow(adapted, false, Control->Handle());
+    ASSERT_NE(adapted.GlowHandle, -1);
+    const ui::HWND glow = GlowEffects().at(size_t(adapted.GlowHandle))->Window->Handle();
+    EXPECT_EQ(ui::GetWindowRect(glow), (TRect{142, 132, 233, 173}));
+    EXPECT_EQ(ui::GetWindow(glow, ui::GW_HWNDNEXT), Form->Handle());
+}
+
 }  // namespace
