@@ -222,6 +222,9 @@ void UpdateControlGlow(skin::TsCommonData& data, bool fast, ui::HWND window) {
         visible = ClipBoxOf(window, ui::GetWindowDC(window));
         owner = ui::GetAncestor(window, ui::GA_ROOT);
     }
+    // One glow per control: a state change while hovered (a fade step) shows
+    // the glow again, and halos laid over each other would add up.
+    HideGlow(data.GlowHandle);
     data.GlowHandle = ShowGlow(element, visible, section.SectionName, manager, owner, section.GlowMargin, "GLOW");
 }
 

@@ -4,6 +4,7 @@
 // a skinned control following its hover and press state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -243,6 +244,9 @@ TEST_F(ControlGlow, HoveredButtonGetsA91By41WindowAndPressingHidesIt) {
     skin::UpdateControlGlow(*Data, false);
     ASSERT_NE(Data->GlowHandle, -1);
     EXPECT_EQ(GlowRect(), (TRect{142, 132, 233, 173}));
+    // A state change while hovered shows it anew, never a second halo.
+    skin::UpdateControlGlow(*Data, false);
+    EXPECT_EQ(std::count_if(GlowEffects().begin(), GlowEffects().end(), [](const auto& g) { return bool(g); }), 1);
 
     ui::headless::MouseMove(160, 150);
     ui::headless::MouseDown();
