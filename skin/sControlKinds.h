@@ -12,6 +12,8 @@ enum : int {
     ckListView = 10,
     ckEdit = 3,  // TsEdit and TsMaskEdit
     ckCheckBox = 32,
+    ckRadioButton = 33,
+    ckGroupBox = 74,
     ckScrollBox = 58,
     ckSpeedButton = 92,
     ckBitBtn = 94,

@@ -6,6 +6,7 @@
 
 #include "gfx/Geometry.h"
 #include "gfx/TBitmap.h"
+#include "skin/sCommonData.h"
 #include "skin/sSkinTables.h"
 #include "skinpaint/sParentBackground.h"
 
@@ -44,6 +45,12 @@ struct TsControlSkinInfo {
     bool TakesParentFont = false;
     int ParentFontSectionIndex = -1;
 };
+
+// What the painters read from a binding, for painting in `state`: its
+// manager's tables, section, entries, colours and cache picture, its place in
+// its parent, the parent asked through the binding, and for text the section
+// it takes its font colours from.
+TsControlSkinInfo ControlSkinInfo(skin::TsCommonData& data, int state = 0);
 
 // The skin's global colour: GLOBALINFO's colour, the system button face when
 // the skin has no such section.

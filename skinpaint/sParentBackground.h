@@ -2,12 +2,12 @@
 // What lies behind a painted rectangle, and the record by which a control asks
 // its parent for it. Painters merge see-through pixels and transparent looks
 // with the parent's picture when there is one, else with its plain colour.
-#include <cstdint>
 #include <functional>
 
 #include "gfx/Geometry.h"
 #include "gfx/TBitmap.h"
 #include "gfx/TCanvas.h"
+#include "skin/sBackgroundRequest.h"
 #include "skinpaint/sPaintConst.h"
 
 namespace skinpaint {
@@ -41,21 +41,8 @@ inline ParentBackground MovedBy(ParentBackground background, gfx::TPoint offset)
 }
 
 // The request a control sends its parent (command 34 of the skin command
-// message); the parent fills in what it knows.
-struct BackgroundRequest {
-    enum : uint8_t { Unanswered = 0, ColorKnown = 1, BitmapKnown = 2 };
-    const gfx::TBitmap* Bitmap = nullptr;
-    TColor Color = KEY_COLOR;
-    // The parent's client origin inside Bitmap.
-    int X = 0;
-    int Y = 0;
-    // The area of interest, in parent coordinates.
-    gfx::TRect ClipRect;
-    uint8_t Kind = Unanswered;
-    // Paint the parent into DC when it does not answer.
-    uint8_t PaintNow = 0;
-    gfx::TCanvas* DC = nullptr;
-};
+// message) belongs to the binding, which answers it.
+using skin::BackgroundRequest;
 
 // Whoever can ask the parent: the binding of the asking control sends the
 // request on and returns with it answered.
