@@ -15,8 +15,9 @@ inline constexpr char AgentString[] =
 // not be able to fill our memory, so such a page counts as not fetched.
 inline constexpr size_t kMaxPageBytes = 64u << 20;
 
-// The response body (status not examined), each 1025-byte read cut at its first
-// NUL byte; empty when the request cannot be made or the page is too large.
+// The response body, each 1025-byte read cut at its first NUL byte; empty when
+// the request cannot be made (an error page among such failures: see
+// os::THttpRequest::Open) or the page is too large.
 std::string FetchPage(const std::string& address);
 
 // The Content-Length of the response as a signed 32-bit number; 0 when it is

@@ -16,6 +16,12 @@ namespace {
 // is paused; keeps memory flat however slowly the caller reads.
 constexpr size_t kHighWater = 1 << 20;
 
+// The only schemes a request or any of its redirects may use.
+constexpr char kAllowedSchemes[] = "http,https";
+
+std::mutex LimitsLock;
+THttpLimits CurrentLimits = DefaultHttpLimits;
+
 std::string TrimBlanks(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos) return {};
@@ -82,7 +88,8 @@ struct THttpRequest::TTransfer {
         if (StartsWithNoCase(line, "HTTP/")) {
             transfer->ContentLength.reset();
             transfer->RedirectBlock = false;
-        } else if (StartsWithNoCase(line, "Content-Length:")) {
+        } else if (StartsWithNoCase(line, "Content-Length:") && !transfer->ContentLength) {
+            // With several headers of that name the first one counts.
             transfer->ContentLength = TrimBlanks(line.substr(15));
         } else if (StartsWithNoCase(line, "Location:")) {
             transfer->RedirectBlock = true;
@@ -119,6 +126,16 @@ struct THttpRequest::TTransfer {
     }
 };
 
+void SetHttpLimits(const THttpLimits& limits) {
+    const std::lock_guard lock(LimitsLock);
+    CurrentLimits = limits;
+}
+
+THttpLimits HttpLimits() {
+    const std::lock_guard lock(LimitsLock);
+    return CurrentLimits;
+}
+
 THttpSession::THttpSession(std::string agent) : FAgent(std::move(agent)) {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
@@ -141,7 +158,16 @@ std::unique_ptr<THttpRequest> THttpRequest::Open(const THttpSession& session, co
         if (end > start) transfer->Headers = curl_slist_append(transfer->Headers, extraHeaders.substr(start, end - start).c_str());
         start = end + 2;
     }
-    if (curl_easy_setopt(easy, CURLOPT_URL, address.c_str()) != CURLE_OK) return nullptr;
+    // Without the scheme restriction no request may go out at all.
+    if (curl_easy_setopt(easy, CURLOPT_URL, address.c_str()) != CURLE_OK ||
+        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, kAllowedSchemes) != CURLE_OK ||
+        curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kAllowedSchemes) != CURLE_OK) {
+        return nullptr;
+    }
+    const THttpLimits limits = HttpLimits();
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, limits.ConnectSeconds);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, limits.LowSpeedBytes);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, limits.LowSpeedSeconds);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, session.Agent().c_str());
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, transfer->Headers);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
@@ -157,6 +183,9 @@ std::unique_ptr<THttpRequest> THttpRequest::Open(const THttpSession& session, co
 
     while (!transfer->HeadersDone && !transfer->Done) transfer->Pump();
     if (!transfer->HeadersDone && transfer->Result != CURLE_OK) return nullptr;
+    long status = 0;
+    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+    if (status < 200 || status > 299) return nullptr;
     return std::unique_ptr<THttpRequest>(new THttpRequest(std::move(transfer)));
 }
 

@@ -102,8 +102,7 @@ std::string TempFile(const std::string& name) { return ::testing::TempDir() + "k
 
 }  // namespace
 
-TEST(FetchPage, ReturnsErrorPagesBodiesAndCutsChunksAtNul) {
-    EXPECT_NE(FetchPage(Service().WatchUrl("no-such-clip")).find("<html"), std::string::npos);
+TEST(FetchPage, ReturnsTheBodyCutAtEachChunksNul) {
     EXPECT_EQ(FetchPage(Bytes("n=0")), "");
     // A NUL at offset 10 of the first 1025-byte read drops the rest of that read only.
     EXPECT_EQ(FetchPage(Bytes("n=3000&nulat=10")), TestBytes(0, 10) + TestBytes(1025, 3000));

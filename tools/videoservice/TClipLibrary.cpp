@@ -72,17 +72,17 @@ const TClip* FindClip(std::string_view name) {
     return nullptr;
 }
 
-TClipLibrary::TClipLibrary(const std::string& folder) {
-    std::filesystem::create_directories(folder);
+TClipLibrary::TClipLibrary(const std::string& folder) : Folder(std::filesystem::absolute(folder)) {
+    std::filesystem::create_directories(Folder);
     for (const auto& clip : AllClips()) {
-        const std::filesystem::path path = std::filesystem::path(folder) / (std::string(clip.Name) + ".flv");
+        const std::filesystem::path path = FileOf(clip.Name);
         if (!std::filesystem::exists(path)) {
             // Several services may share the folder and start together: each
             // encodes into a name of its own and the rename publishes a whole file.
             std::string partName = ".";  // built piece by piece: GCC 12 warns falsely on "." + string
             partName += clip.Name;
             partName += ".flv." + std::to_string(getpid()) + ".part";
-            const std::filesystem::path part = std::filesystem::path(folder) / partName;
+            const std::filesystem::path part = Folder / partName;
             try {
                 Encode(clip, part.string());
                 std::filesystem::rename(part, path);
@@ -94,6 +94,10 @@ TClipLibrary::TClipLibrary(const std::string& folder) {
         }
         Clips.emplace(std::string(clip.Name), ReadFile(path));
     }
+}
+
+std::string TClipLibrary::FileOf(std::string_view name) const {
+    return (Folder / (std::string(name) + ".flv")).string();
 }
 
 std::string_view TClipLibrary::Data(std::string_view name) const {

@@ -2,6 +2,7 @@
 // The sample clips the service streams. Each is made once by ffmpeg into the
 // media folder and then read into memory, so a clip that another service
 // process rewrites later never changes what this one serves.
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -27,8 +28,11 @@ public:
     explicit TClipLibrary(const std::string& folder);
 
     std::string_view Data(std::string_view name) const;
+    // The absolute path of the clip's file in the media folder.
+    std::string FileOf(std::string_view name) const;
 
 private:
+    std::filesystem::path Folder;
     std::map<std::string, std::string, std::less<>> Clips;
 };
 

@@ -53,22 +53,27 @@ void TResponder::Redirect(const std::string& location) {
     Send(response, TMemorySource("<html><body>The document has moved <a href=\"" + location + "\">here</a>.</body></html>\n"));
 }
 
+void TResponder::Silence() { std::this_thread::sleep_for(std::chrono::seconds(SilenceSeconds)); }
+
 bool TResponder::SendHead(const TResponse& response, uint64_t size) {
     std::string head = "HTTP/1.1 " + std::to_string(response.Status) + " " + std::string(ReasonPhrase(response.Status)) +
                        "\r\nContent-Type: " + response.ContentType + "\r\n";
-    for (const auto& header : response.Headers) head += header.Name + ": " + header.Value + "\r\n";
     const TDelivery& delivery = response.Delivery;
     if (delivery.Chunked) {
         head += "Transfer-Encoding: chunked\r\n";
     } else {
         head += "Content-Length: " + delivery.LengthText.value_or(std::to_string(size)) + "\r\n";
     }
+    for (const auto& header : response.Headers) head += header.Name + ": " + header.Value + "\r\n";
     head += "Connection: close\r\n\r\n";
-    return Connection.Send(head, !HeadOnly && size > 0);
+    // A head that nothing follows at once must not wait in the kernel for more.
+    const bool bodyFollows = !HeadOnly && size > 0 && delivery.StallAfter != uint64_t{0};
+    return Connection.Send(head, bodyFollows);
 }
 
 void TResponder::SendBody(const TDelivery& delivery, const TBodySource& body) {
-    const uint64_t limit = std::min(body.Size(), delivery.StopAfter);
+    const bool stalls = delivery.StallAfter && *delivery.StallAfter < std::min(body.Size(), delivery.StopAfter);
+    const uint64_t limit = stalls ? *delivery.StallAfter : std::min(body.Size(), delivery.StopAfter);
     const uint64_t piece = delivery.PauseMs > 0 ? TricklePiece : FullPiece;
     for (uint64_t offset = 0; offset < limit;) {
         if (offset > 0 && delivery.PauseMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(delivery.PauseMs));
@@ -81,6 +86,7 @@ void TResponder::SendBody(const TDelivery& delivery, const TBodySource& body) {
         }
         if (delivery.Chunked && !Connection.Send("\r\n")) return;
     }
+    if (stalls) Silence();
     // A body cut short ends without the closing chunk, so the client can tell.
     if (delivery.Chunked && limit == body.Size()) Connection.Send("0\r\n\r\n");
 }

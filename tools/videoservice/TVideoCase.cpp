@@ -32,10 +32,14 @@ bool ApplySwitch(TVideoCase& video, std::string_view part) {
     else if (part == "relay") video.Relay = true;
     else if (part == "moved") video.Moved = true;
     else if (part == "nul") video.Nul = true;
+    else if (part == "localfile") video.LocalFile = true;
+    else if (part == "gone") video.Gone = true;
+    else if (part == "silent") video.Silent = true;
     else if (part == "accents") video.Title = TTitleKind::Accents;
     else if (part == "longtitle") video.Title = TTitleKind::Long;
     else if (part == "notitle") video.Title = TTitleKind::None;
     else if (auto count = NumberAfter(part, "break")) video.BreakAfter = *count;
+    else if (auto count = NumberAfter(part, "stall")) video.StallAfter = *count;
     else if (auto ms = NumberAfter(part, "trickle"); ms && *ms <= MaxTrickleMs) video.TrickleMs = *ms;
     else return false;
     return true;

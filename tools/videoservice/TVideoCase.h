@@ -15,6 +15,11 @@
 //   accents     title "Café &amp; Crème – Part 2" (UTF-8 letters and an HTML entity)
 //   longtitle   a title far longer than the 53 characters a file name keeps
 //   notitle     no title line at all
+//   localfile   the stream map names the clip's own file as a file:// address
+//   gone        stream address answers 404 with an HTML body
+//   silent      watch page request is accepted and never answered
+//   stall<N>    stream sends its headers and N bytes, then falls silent with the
+//               connection open
 //
 // An unknown clip name or switch makes the id unknown: its page is a 404 page
 // without a stream map. No switch contains "sig", which the program's decoding
@@ -38,6 +43,10 @@ struct TVideoCase {
     bool Relay = false;
     bool Moved = false;
     bool Nul = false;
+    bool LocalFile = false;
+    bool Gone = false;
+    bool Silent = false;
+    std::optional<uint64_t> StallAfter;
     std::optional<uint64_t> BreakAfter;
     uint64_t TrickleMs = 0;
     TTitleKind Title = TTitleKind::Clip;

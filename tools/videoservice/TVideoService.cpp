@@ -16,6 +16,7 @@ TDelivery VideoDelivery(const TVideoCase& video) {
     delivery.Chunked = video.Chunked;
     if (video.Huge) delivery.LengthText = std::string(HugeLength);
     if (video.BreakAfter) delivery.StopAfter = *video.BreakAfter;
+    delivery.StallAfter = video.StallAfter;
     delivery.PauseMs = video.TrickleMs;
     return delivery;
 }
@@ -41,6 +42,7 @@ void TVideoService::Handle(const THttpRequest& request, TResponder& responder) c
     else if (request.Path == "/videoplayback") Playback(request, responder);
     else if (request.Path == "/bytes") Bytes(request, responder);
     else if (request.Path == "/status") Status(request, responder);
+    else if (request.Path == "/redirect") Forward(request, responder);
     else responder.Page(404, "Not found.\n");
 }
 
@@ -57,10 +59,12 @@ void TVideoService::Watch(const THttpRequest& request, TResponder& responder) co
     const auto video = ParseVideoId(request.Param("v").value_or(""));
     if (!video) {
         responder.Page(404, BuildUnavailablePage());
+    } else if (video->Silent) {
+        responder.Silence();
     } else if (video->Moved) {
         responder.Redirect(Base + "/watch?v=" + DropSwitch(video->Id, "moved"));
     } else {
-        responder.Page(200, BuildWatchPage(*video, Base));
+        responder.Page(200, BuildWatchPage(*video, Base, Clips.FileOf(video->Clip->Name)));
     }
 }
 
@@ -70,6 +74,8 @@ void TVideoService::Playback(const THttpRequest& request, TResponder& responder)
         responder.Page(404, "No such stream.\n");
     } else if (request.Param("signature") != StreamSignature(video->Id)) {
         responder.Page(403, "Missing or wrong signature.\n");
+    } else if (video->Gone) {
+        responder.Page(404, "<html><body>This stream is gone.</body></html>\n");
     } else if (video->Relay) {
         responder.Redirect(StreamAddress(Base, DropSwitch(video->Id, "relay")));
     } else {
@@ -86,9 +92,14 @@ void TVideoService::Bytes(const THttpRequest& request, TResponder& responder) co
     const auto stopAfter = CountOption(request, "break", size.value_or(0));
     const auto nulAt = CountOption(request, "nulat", size.value_or(0));
     const auto pauseMs = CountOption(request, "trickle", 0);
+    const auto stallAfter = CountOption(request, "stall", size.value_or(0));
     const auto length = request.Param("length");
+    const auto extraLength = request.Param("extralength");
+    const auto lengthUnsafe = [&](const std::optional<std::string>& text) {
+        return text && (chunked == "1" || !IsHeaderSafe(*text));
+    };
     if (!size || (chunked != "0" && chunked != "1") || !stopAfter || !nulAt || !pauseMs || *pauseMs > MaxTrickleMs ||
-        (length && (chunked == "1" || !IsHeaderSafe(*length)))) {
+        !stallAfter || lengthUnsafe(length) || lengthUnsafe(extraLength)) {
         responder.Page(400, "Bad options for /bytes.\n");
         return;
     }
@@ -98,8 +109,19 @@ void TVideoService::Bytes(const THttpRequest& request, TResponder& responder) co
     response.Delivery.LengthText = length;
     response.Delivery.StopAfter = *stopAfter;
     response.Delivery.PauseMs = *pauseMs;
+    response.Delivery.StallAfter = stallAfter;
+    if (extraLength) response.Headers.push_back({"Content-Length", *extraLength});
     // nulat=n or beyond lies outside the body and so puts no NUL in it.
     responder.Send(response, TPatternSource(*size, *nulAt < *size ? std::optional(*nulAt) : std::nullopt));
+}
+
+void TVideoService::Forward(const THttpRequest& request, TResponder& responder) const {
+    const auto target = request.Param("to");
+    if (!target || target->empty() || !IsHeaderSafe(*target)) {
+        responder.Page(400, "Bad options for /redirect.\n");
+        return;
+    }
+    responder.Redirect(*target);
 }
 
 void TVideoService::Status(const THttpRequest& request, TResponder& responder) const {

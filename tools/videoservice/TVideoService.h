@@ -5,9 +5,11 @@
 //   /watch?v=ID            the watch page of a video id (see TVideoCase.h)
 //   /videoplayback?id=ID&signature=SIG&...
 //                          the clip's FLV stream; SIG must be the one the page gave
-//   /bytes?n=N[&chunked=1][&break=M][&nulat=K][&length=TEXT][&trickle=MS]
+//   /bytes?n=N[&chunked=1][&break=M][&nulat=K][&length=TEXT][&extralength=TEXT]
+//          [&trickle=MS][&stall=M]
 //                          N test bytes (see TPatternSource) with the same kinds
 //                          of misbehaviour as the video switches
+//   /redirect?to=ADDRESS   a 302 answer that sends the client to ADDRESS, whatever its scheme
 //   /status?code=C[&body=TEXT]
 //                          an HTML answer with status C (200 to 599, but not
 //                          204, 205 or 304, which have no body)
@@ -32,6 +34,7 @@ private:
     void Playback(const THttpRequest& request, TResponder& responder) const;
     void Bytes(const THttpRequest& request, TResponder& responder) const;
     void Status(const THttpRequest& request, TResponder& responder) const;
+    void Forward(const THttpRequest& request, TResponder& responder) const;
 
     const TClipLibrary& Clips;
     std::string Base;

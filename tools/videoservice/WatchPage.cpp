@@ -15,12 +15,14 @@ struct TStreamEntry {
 // itag 34 first: the program takes the first entry of the map.
 constexpr TStreamEntry StreamEntries[] = {{"34", "34%2F640x360%2F9%2F0%2F115"}, {"5", "5%2F320x240%2F7%2F0%2F0"}};
 
-std::string StreamMap(std::string_view base, std::string_view id) {
+std::string StreamMap(std::string_view base, std::string_view id, std::string_view firstAddress) {
     std::string map;
     for (const auto& entry : StreamEntries) {
+        const std::string address = map.empty() && !firstAddress.empty() ? std::string(firstAddress)
+                                                                         : PlaybackAddress(base, id, "sig");
         if (!map.empty()) map += ',';
-        map += "url=" + PercentEncode(PlaybackAddress(base, id, "sig")) + "&type=" + PercentEncode(StreamType) +
-               "&itag=" + std::string(entry.Itag);
+        map += "url=" + PercentEncode(address) + "&type=" + PercentEncode(StreamType) + "&itag=" +
+               std::string(entry.Itag);
     }
     return PercentEncode(map);
 }
@@ -76,7 +78,8 @@ std::string StreamAddress(std::string_view base, std::string_view id) {
            std::string(StreamEntries[0].Itag);
 }
 
-std::string BuildWatchPage(const TVideoCase& video, std::string_view base) {
+std::string BuildWatchPage(const TVideoCase& video, std::string_view base, std::string_view clipFile) {
+    const std::string firstAddress = video.LocalFile ? "file://" + std::string(clipFile) : std::string();
     const std::string title(video.TitleHtml());
     const std::string seconds = std::to_string(video.Clip->Seconds);
     std::string page =
@@ -98,7 +101,7 @@ std::string BuildWatchPage(const TVideoCase& video, std::string_view base) {
         "<embed type=\"application/x-shockwave-flash\" src=\"/swf/watch_as3.swf\" id=\"movie_player\" "
         "width=\"640\" height=\"390\" flashvars=\"video_id=" + video.Id +
         "&amp;fmt_list=" + FormatList() +
-        "&amp;url_encoded_fmt_stream_map=" + StreamMap(base, video.Id) +
+        "&amp;url_encoded_fmt_stream_map=" + StreamMap(base, video.Id, firstAddress) +
         "&amp;length_seconds=" + seconds + "&amp;enablejsapi=1\" allowscriptaccess=\"always\" "
         "allowfullscreen=\"true\" bgcolor=\"#000000\">\n"
         "</div>\n"

@@ -24,8 +24,10 @@ std::string PlaybackAddress(std::string_view base, std::string_view id, std::str
 // address followed by the first entry's type and itag.
 std::string StreamAddress(std::string_view base, std::string_view id);
 
-// The page of a known video; `base` is "http://host:port".
-std::string BuildWatchPage(const TVideoCase& video, std::string_view base);
+// The page of a known video; `base` is "http://host:port". Under the
+// "localfile" switch the first entry of the stream map is "file://" +
+// `clipFile` instead of the stream address.
+std::string BuildWatchPage(const TVideoCase& video, std::string_view base, std::string_view clipFile = {});
 
 // The page for an id that names no video; it has no stream map.
 std::string BuildUnavailablePage();

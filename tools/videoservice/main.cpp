@@ -29,7 +29,11 @@ Addresses:
                        with options chunked=1 (no Content-Length), break=M
                        (close after M bytes), nulat=K (byte K is 0),
                        length=TEXT (TEXT as the Content-Length value),
-                       trickle=MS (4096-byte pieces, MS ms apart)
+                       extralength=TEXT (a second Content-Length header
+                       with TEXT, after the first), trickle=MS (4096-byte
+                       pieces, MS ms apart), stall=M (fall silent after M
+                       bytes, the connection kept open)
+  /redirect?to=ADDRESS a 302 answer to ADDRESS, whatever its scheme
   /status?code=C&body=TEXT
                        an HTML answer with status C and body TEXT
 
@@ -46,6 +50,10 @@ e.g. demo, long-trickle20, demo-chunked-break65536:
   accents      title "Café &amp; Crème – Part 2" in UTF-8
   longtitle    a title far longer than 53 characters
   notitle      no title line
+  localfile    stream map names the clip's own file as a file:// address
+  gone         stream address answers 404 with an HTML body
+  silent       watch page request is accepted and never answered
+  stall<N>     stream sends its headers and N bytes, then falls silent
 Any other id gets a 404 page without a stream map.
 )";
 
