@@ -28,6 +28,8 @@ constexpr uint32_t INTERNET_FLAG_RELOAD = 0x80000000;
 // When a request to a server that does not answer gives up: connecting may
 // take ConnectSeconds, and a transfer that moves fewer than LowSpeedBytes per
 // second for LowSpeedSeconds (waiting for the response head included) fails.
+// libcurl measures the speed over its last five seconds, so a stream that
+// stalls after a burst fails up to five seconds later than a silent one.
 struct THttpLimits {
     long ConnectSeconds;
     long LowSpeedBytes;
