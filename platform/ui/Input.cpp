@@ -93,7 +93,6 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return old;
 }
 
-HCURSOR GetCursor() { return OnMainThread() ? Sys().Mouse.Cursor : nullptr; }
 
 short GetKeyState(int vk) {
     if (!OnMainThread() || vk < 0 || vk > 255) return 0;

@@ -49,7 +49,6 @@ inline constexpr int IDC_HELP = 32651;
 HCURSOR LoadCursor(int id);
 int CursorId(HCURSOR cursor);
 HCURSOR SetCursor(HCURSOR cursor);
-HCURSOR GetCursor();
 
 // Keyboard focus: WM_KILLFOCUS to the old window, then WM_SETFOCUS to the
 // new one; a window in another top-level window activates that one first.

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "gfx/TCanvas.h"
+#include "rtl/TScopeExit.h"
 #include "ui/DefWindowProc.h"
 #include "ui/Dispatch.h"
 #include "ui/DrawFrame.h"
@@ -392,9 +393,8 @@ UINT Track(HMENU menu, UINT flags, TPoint at, HWND owner, bool system) {
     tracking.Flags = flags;
     tracking.System = system;
     gTracking = &tracking;
-    struct TDone {  // also when a window procedure throws out of the loop
-        ~TDone() { gTracking = nullptr; }
-    } done;
+    // Also when a window procedure throws out of the loop.
+    const rtl::TScopeExit done([] { gTracking = nullptr; });
     CallProc(owner, WM_ENTERMENULOOP, 1, 0, true);
     if (!(flags & TPM_NONOTIFY)) CallProc(owner, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0, true);
     const bool wasActive = Sys().AppActive;
