@@ -1,0 +1,368 @@
+// The skinned window frame on the headless desktop with the internal skin:
+// the title buttons of the program's two kinds of window where the skin puts
+// them, the hit test over every part of the frame, the buttons' state machine
+// driven by real mouse input, activation, the window region, the answers the
+// children get, and the pictures of both windows in every look.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "GlowTestKit.h"
+#include "gfx/ImageCodecs.h"
+#include "gfx/TRegion.h"
+#include "skin/sSkinCommands.h"
+#include "skin/sSkinManager.h"
+#include "skinpaint/sBlockCopy.h"
+#include "skinpaint/sSkinProvider.h"
+#include "ui/Headless.h"
+#include "ui/MessageLoop.h"
+#include "ui/Styles.h"
+#include "ui/Window.h"
+#include "ui/WindowPos.h"
+#include "vcl/TApplication.h"
+#include "vcl/TCustomForm.h"
+#include "vcl/TPanel.h"
+
+using namespace skinpaint;
+
+namespace {
+
+struct TFormSpec {
+    vcl::TFormBorderStyle Style;
+    vcl::TBorderIcons Icons;
+    int ClientWidth, ClientHeight;
+    const char* Caption;
+};
+
+const TFormSpec MainLike{vcl::bsSingle, vcl::biSystemMenu | vcl::biMinimize, 372, 250, "Kestrune YouTube Converter 2.8"};
+const TFormSpec ProgressLike{vcl::bsDialog, vcl::biSystemMenu, 300, 120, "Downloading video"};
+
+class SkinProvider : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::headless::Reset(800, 600);
+        vcl::Application->ClearTerminated();
+        Manager = glowtest::InternalSkinManager();
+        // Buttons change their look in the frame itself, not by layered fades.
+        Manager->Effects().SetAllowGlowing(false);
+    }
+    void TearDown() override {
+        for (vcl::TForm* form : Forms) form->Free();
+        Manager->Free();
+    }
+
+    // Made from a stored layout, as the program's windows are.
+    TsSkinProvider& Make(const TFormSpec& spec, int left = 40, int top = 40) {
+        static const char* const styles[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
+                                             "bsSizeToolWin"};
+        std::string icons;
+        for (const auto& [name, bit] : {std::pair{"biSystemMenu", vcl::biSystemMenu}, {"biMinimize", vcl::biMinimize},
+                                        {"biMaximize", vcl::biMaximize}, {"biHelp", vcl::biHelp}})
+            if (spec.Icons & bit) icons += std::string(icons.empty() ? "" : ", ") + name;
+        const std::string layout = "object Form1: TForm\n"
+                                   "  Left = " + std::to_string(left) + "\n"
+                                   "  Top = " + std::to_string(top) + "\n"
+                                   "  BorderStyle = " + styles[spec.Style] + "\n"
+                                   "  BorderIcons = [" + icons + "]\n"
+                                   "  Caption = '" + spec.Caption + "'\n"
+                                   "  ClientWidth = " + std::to_string(spec.ClientWidth) + "\n"
+                                   "  ClientHeight = " + std::to_string(spec.ClientHeight) + "\n"
+                                   "  object sSkinProvider1: TsSkinProvider\n"
+                                   "    SkinData.SkinSection = 'FORM'\n"
+                                   "  end\n"
+                                   "end\n";
+        auto* form = new vcl::TForm(vcl::Application);
+        Forms.push_back(form);
+        form->ReadLayout(layout);
+        TsSkinProvider* provider = nullptr;
+        for (int i = 0; i < form->ComponentCount() && !provider; ++i)
+            provider = dynamic_cast<TsSkinProvider*>(form->Components(i));
+        EXPECT_TRUE(provider);
+        form->Show();
+        Pump();
+        return *provider;
+    }
+    static void Pump() { ui::ProcessPendingMessages(); }
+    static gfx::TPoint Centre(const TsSkinProvider& p, const gfx::TRect& r) {
+        const gfx::TRect w = ui::GetWindowRect(p.Form()->Handle());
+        return {w.Left + (r.Left + r.Right) / 2, w.Top + (r.Top + r.Bottom) / 2};
+    }
+    static void MoveTo(gfx::TPoint p) {
+        ui::headless::MouseMove(p.X, p.Y);
+        Pump();
+    }
+    static void Down() {
+        ui::headless::MouseDown();
+        Pump();
+    }
+    static void Up() {
+        ui::headless::MouseUp();
+        Pump();
+    }
+    static std::vector<int> States(const TsSkinProvider& p) {
+        return {p.CloseButton.State, p.MaxButton.State, p.MinButton.State, p.HelpButton.State};
+    }
+
+    skin::TsSkinManager* Manager = nullptr;
+    std::vector<vcl::TForm*> Forms;
+};
+
+TEST_F(SkinProvider, MainWindowShowsCloseAndMinimiseWhereTheSkinPutsThem) {
+    TsSkinProvider& p = Make(MainLike);
+    const TFormGeometry g = p.Geometry();
+    ASSERT_EQ(g.Border, 3);
+    ASSERT_EQ(g.Width, 372 + 2 * g.Border);
+    const skin::TsSkinData& info = Manager->GlobalInfo;
+    ASSERT_EQ(info.BiRight, 3);
+    ASSERT_EQ(info.BiSpace, -2);
+    ASSERT_EQ(info.BiVAlign, 1);
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, 0, -1}));
+    EXPECT_EQ(Manager->Masks[size_t(p.CloseButton.GlyphIndex)].KeyName, "BICONCLOSE");
+    EXPECT_EQ(Manager->Masks[size_t(p.MinButton.GlyphIndex)].KeyName, "BICONMIN");
+    EXPECT_TRUE(p.CloseButton.LargeImages);
+    // Hanging from the top edge; the close button's right edge 3 + b from the
+    // window's right edge, the minimise button overlapping it by 2 pixels.
+    EXPECT_EQ(p.CloseButton.Bounds.Top, 0);
+    EXPECT_EQ(p.MinButton.Bounds.Top, 0);
+    EXPECT_EQ(p.CloseButton.Bounds.Right, g.Width - 3 - g.Border);
+    EXPECT_EQ(p.MinButton.Bounds.Right, p.CloseButton.Bounds.Left + 2);
+    EXPECT_TRUE(p.HadSystemMenu());
+    // The platform draws no system buttons of its own.
+    EXPECT_FALSE(ui::GetWindowLongPtr(p.Form()->Handle(), ui::GWL_STYLE) & ui::WS_SYSMENU);
+}
+
+TEST_F(SkinProvider, ProgressWindowShowsOneSmallCloseButtonCentredInTheTitle) {
+    TsSkinProvider& p = Make(ProgressLike);
+    const TFormGeometry g = p.Geometry();
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, -1, -1}));
+    EXPECT_EQ(Manager->Masks[size_t(p.CloseButton.GlyphIndex)].KeyName, "SICONCLOSE");
+    EXPECT_FALSE(p.CloseButton.LargeImages);
+    const gfx::TRect& close = p.CloseButton.Bounds;
+    EXPECT_EQ(close.Top, (g.TitleHeight() - close.Height()) / 2);
+    EXPECT_EQ(close.Right, g.Width - 3 - g.Border);
+}
+
+// Every part of the frame, through the window's own hit-test message.
+TEST_F(SkinProvider, HitTestAnswersForEveryTitleButtonBorderAndCaption) {
+    TsSkinProvider& main = Make(MainLike);
+    TsSkinProvider& alone = Make({vcl::bsSingle, vcl::biSystemMenu, 200, 100, "No minimise"}, 450, 40);
+    TsSkinProvider& sizeable = Make({vcl::bsSizeable, vcl::biSystemMenu, 200, 100, "Sizeable"}, 450, 300);
+    const auto hit = [](const TsSkinProvider& p, int x, int y) {
+        const gfx::TRect w = ui::GetWindowRect(p.Form()->Handle());
+        const ui::LPARAM at = ui::LPARAM(uint16_t(w.Left + x)) | ui::LPARAM(uint16_t(w.Top + y)) << 16;
+        return ui::SendMessage(p.Form()->Handle(), ui::WM_NCHITTEST, 0, at);
+    };
+    const auto inside = [](const gfx::TRect& r) { return gfx::TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; };
+    const gfx::TPoint close = inside(main.CloseButton.Bounds), min = inside(main.MinButton.Bounds);
+    const gfx::TRect& m = main.MinButton.Bounds;
+    const TFormGeometry g = main.Geometry(), s = sizeable.Geometry();
+    struct TCase {
+        const char* Where;
+        const TsSkinProvider* Form;
+        gfx::TPoint At;
+        ui::LRESULT Expected;
+    };
+    const TCase cases[] = {
+        {"close", &main, close, ui::HTCLOSE},
+        {"minimise", &main, min, ui::HTMINBUTTON},
+        {"where a maximise button would be", &main, {m.Left - 10, m.Top + 5}, ui::HTCAPTION},
+        {"title icon", &main, {g.Border + 8, g.TitleHeight() / 2}, ui::HTSYSMENU},
+        {"caption", &main, {g.Width / 2, g.TitleHeight() / 2}, ui::HTCAPTION},
+        {"client", &main, {g.Width / 2, g.Height / 2}, ui::HTCLIENT},
+        {"single border", &main, {1, g.Height / 2}, ui::HTBORDER},
+        {"where the minimise button would be without the icon", &alone,
+         {alone.CloseButton.Bounds.Left - 10, alone.CloseButton.Bounds.Top + 5}, ui::HTCAPTION},
+        {"left edge", &sizeable, {1, s.Height / 2}, ui::HTLEFT},
+        {"right edge", &sizeable, {s.Width - 2, s.Height / 2}, ui::HTRIGHT},
+        {"top edge", &sizeable, {s.Width / 2, 1}, ui::HTTOP},
+        {"bottom edge", &sizeable, {s.Width / 2, s.Height - 2}, ui::HTBOTTOM},
+        {"top-left corner", &sizeable, {1, 1}, ui::HTTOPLEFT},
+        {"top-right corner", &sizeable, {s.Width - 2, 1}, ui::HTTOPRIGHT},
+        {"bottom-left corner", &sizeable, {1, s.Height - 2}, ui::HTBOTTOMLEFT},
+        {"bottom-right corner", &sizeable, {s.Width - 2, s.Height - 2}, ui::HTBOTTOMRIGHT},
+    };
+    for (const TCase& c : cases) EXPECT_EQ(hit(*c.Form, c.At.X, c.At.Y), c.Expected) << c.Where;
+}
+
+TEST_F(SkinProvider, TitleButtonStatesFollowTheMouseAndAPressEndsOnlyOverItsButton) {
+    TsSkinProvider& p = Make(MainLike);
+    bool closed = false;
+    p.Form()->SetOnClose([&closed](vcl::TObject*, vcl::TCloseAction&) { closed = true; });
+    const gfx::TPoint close = Centre(p, p.CloseButton.Bounds), min = Centre(p, p.MinButton.Bounds);
+    const gfx::TRect w = ui::GetWindowRect(p.Form()->Handle());
+    const gfx::TPoint caption{w.Left + 100, w.Top + 10};
+
+    MoveTo(close);
+    EXPECT_EQ(p.CurrentHit(), int(ui::HTCLOSE));
+    EXPECT_EQ(States(p), (std::vector<int>{1, -1, 0, -1}));
+    Down();
+    EXPECT_EQ(States(p), (std::vector<int>{2, -1, 0, -1}));
+    EXPECT_TRUE(TsSkinProvider::ButtonPressed());
+    // Off the pressed button: normal at once; other buttons stay dark while
+    // the press is pending.
+    MoveTo(caption);
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, 0, -1}));
+    MoveTo(min);
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, 0, -1}));
+    // Released outside the close button: nothing happens.
+    MoveTo(caption);
+    Up();
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(TsSkinProvider::ButtonPressed());
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, 0, -1}));
+    // Hover works again once the press is over, and the mouse leaving the
+    // frame puts it out.
+    MoveTo(min);
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, 1, -1}));
+    MoveTo({w.Left + 100, w.Top + 100});
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, 0, -1}));
+    EXPECT_EQ(p.CurrentHit(), 0);
+
+    // Minimise through its button.
+    MoveTo(min);
+    Down();
+    Up();
+    EXPECT_TRUE(ui::IsIconic(p.Form()->Handle()));
+    ui::ShowWindow(p.Form()->Handle(), ui::SW_RESTORE);
+    Pump();
+    // Close through its button.
+    MoveTo(Centre(p, p.CloseButton.Bounds));
+    Down();
+    Up();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(p.Form()->Visible());
+}
+
+TEST_F(SkinProvider, AnsweringTheSkinCommands) {
+    TsSkinProvider& p = Make(MainLike);
+    const ui::HWND window = p.Form()->Handle();
+    const auto send = [window](uint16_t command, ui::LPARAM lParam = 0) {
+        return ui::SendMessage(window, skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(command), lParam);
+    };
+    const TFormGeometry g = p.Geometry();
+    EXPECT_EQ(send(skin::SKC_GET_PROVIDER), reinterpret_cast<ui::LRESULT>(&p));
+    EXPECT_EQ(send(skin::SKC_GET_APPLICATION), reinterpret_cast<ui::LRESULT>(vcl::Application));
+    EXPECT_EQ(send(61), ui::LRESULT(g.ClientOffset.X | g.ClientOffset.Y << 16));
+    // FORM has a gradient.
+    EXPECT_EQ(send(skin::SKC_IS_BG_COMPLEX), 1);
+    EXPECT_EQ(gfx::TColor(send(skin::SKC_GET_BG_COLOR)), p.SkinData().ColorForChildren());
+    send(skin::SKC_INVALIDATE_CACHE);
+    EXPECT_TRUE(p.SkinData().PictureStale);
+    // A second provider on the same form stays out of the way.
+    auto* second = new TsSkinProvider(p.Form());
+    EXPECT_TRUE(second->Inactive());
+    EXPECT_EQ(send(skin::SKC_GET_PROVIDER), reinterpret_cast<ui::LRESULT>(&p));
+    second->Free();
+    // Removing the skin gives the form its system menu and plain frame back.
+    send(skin::SKC_REMOVE_SKIN, reinterpret_cast<ui::LPARAM>(Manager));
+    EXPECT_TRUE(ui::GetWindowLongPtr(window, ui::GWL_STYLE) & ui::WS_SYSMENU);
+    gfx::TRegion region;
+    EXPECT_EQ(ui::GetWindowRgn(window, region), 0);
+}
+
+// A child at (10, 20) finds its background in the form's picture at the
+// client offset plus (10, 20), and the window shows the same pixel there.
+TEST_F(SkinProvider, ChildFindsItsBackgroundAtTheClientOffset) {
+    TsSkinProvider& p = Make(MainLike);
+    auto* panel = new vcl::TPanel(p.Form());
+    panel->SetParent(p.Form());
+    panel->SetBounds(10, 20, 50, 30);
+    skin::TsCommonData binding(panel, true);
+    binding.SetSkinSection("PANEL");
+    skin::BackgroundRequest request;
+    binding.GetParentBackground(request);
+    const TFormGeometry g = p.Geometry();
+    ASSERT_EQ(request.Kind, skin::BackgroundRequest::BitmapKnown);
+    EXPECT_EQ(request.Bitmap, p.SkinData().CachePicture.get());
+    EXPECT_EQ(request.X, g.ClientOffset.X);
+    EXPECT_EQ(request.Y, g.ClientOffset.Y);
+    panel->Free();
+    Pump();
+    const gfx::TBitmap shown = ui::headless::WindowImage(p.Form()->Handle());
+    const gfx::TBitmap& cache = *p.SkinData().CachePicture;
+    const int x = g.ClientOffset.X + 10, y = g.ClientOffset.Y + 20;
+    EXPECT_EQ(std::memcmp(shown.ScanLine(y) + x * 4, cache.ScanLine(y) + x * 4, 3), 0);
+}
+
+TEST_F(SkinProvider, RegionCutsTheFramesSeeThroughCornersAndAMaximisedWindowLosesItsBorder) {
+    TsSkinProvider& p = Make({vcl::bsSizeable, vcl::biSystemMenu | vcl::biMaximize, 300, 200, "Region"});
+    const ui::HWND window = p.Form()->Handle();
+    const TFormGeometry g = p.Geometry();
+    gfx::TRegion region;
+    ASSERT_NE(ui::GetWindowRgn(window, region), 0);
+    ASSERT_FALSE(p.RegionRuns.empty());
+    for (const gfx::TRect& run : p.RegionRuns) {
+        EXPECT_FALSE(region.Contains(run.Left, run.Top));
+        EXPECT_TRUE(run.Top < 4 || run.Top >= g.Height - 4);
+    }
+    EXPECT_TRUE(region.Contains(g.Width / 2, 0));
+    EXPECT_TRUE(region.Contains(g.Width / 2, g.Height - 1));
+    ui::ShowWindow(window, ui::SW_MAXIMIZE);
+    Pump();
+    const TFormGeometry big = p.Geometry();
+    ASSERT_TRUE(big.Maximized);
+    ASSERT_NE(ui::GetWindowRgn(window, region), 0);
+    EXPECT_EQ(region.Rects(),
+              (std::vector<gfx::TRect>{{big.Border, big.Border, big.Width - big.Border, big.Height - big.Border}}));
+    ui::ShowWindow(window, ui::SW_RESTORE);
+    Pump();
+    ASSERT_NE(ui::GetWindowRgn(window, region), 0);
+    EXPECT_FALSE(region.Contains(p.RegionRuns.front().Left, p.RegionRuns.front().Top));
+}
+
+// Both kinds of the program's windows, each active, inactive, with the close
+// button hot and pressed, side by side in one picture, as recorded.
+// KESTRUNE_UPDATE_GOLDEN=1 records them anew.
+TEST_F(SkinProvider, WindowsLookAsRecorded) {
+    std::vector<gfx::TBitmap> shots;
+    for (const TFormSpec* spec : {&MainLike, &ProgressLike}) {
+        TsSkinProvider& p = Make(*spec);
+        const ui::HWND window = p.Form()->Handle();
+        ASSERT_TRUE(p.DrawnActive());
+        shots.push_back(ui::headless::WindowImage(window));
+        MoveTo(Centre(p, p.CloseButton.Bounds));
+        shots.push_back(ui::headless::WindowImage(window));
+        Down();
+        shots.push_back(ui::headless::WindowImage(window));
+        MoveTo({10, 590});
+        Up();
+        ui::SendMessage(window, ui::WM_NCACTIVATE, 0, 0);
+        Pump();
+        EXPECT_FALSE(p.DrawnActive());
+        shots.push_back(ui::headless::WindowImage(window));
+        p.Form()->Hide();
+    }
+    int width = 0, height = 0;
+    for (size_t i = 0; i < shots.size(); i += 4) {
+        width = std::max(width, 4 * (shots[i].Width() + 4));
+        height += shots[i].Height() + 4;
+    }
+    gfx::TBitmap sheet(width, height);
+    int y = 0;
+    for (size_t i = 0; i < shots.size(); ++i) {
+        const int x = int(i % 4) * (shots[i].Width() + 4);
+        CopyBlock(sheet, x, y, shots[i], {0, 0, shots[i].Width(), shots[i].Height()});
+        if (i % 4 == 3) y += shots[i].Height() + 4;
+    }
+    const std::string golden = std::string(SKINPAINT_TEST_DATA) + "/frames.png";
+    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(sheet);
+    std::ifstream in(golden, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const gfx::TBitmap expected = gfx::ReadPng(bytes.str());
+    ASSERT_EQ(expected.Width(), sheet.Width());
+    ASSERT_EQ(expected.Height(), sheet.Height());
+    int differing = 0;
+    for (int row = 0; row < sheet.Height(); ++row)
+        for (int x = 0; x < sheet.Width(); ++x)
+            differing += std::memcmp(expected.ScanLine(row) + x * 4, sheet.ScanLine(row) + x * 4, 4) != 0;
+    if (differing) std::ofstream("frames-actual.png", std::ios::binary) << gfx::WritePng(sheet);
+    EXPECT_EQ(differing, 0) << "see frames-actual.png in the test's working folder";
+}
+
+}  // namespace
