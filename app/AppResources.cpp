@@ -1,8 +1,10 @@
 #include "app/AppResources.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
+#include "resources/InternalSkin.h"
 #include "vcl/Resources.h"
 
 extern const unsigned char AppBanner[];
@@ -32,6 +34,8 @@ void RegisterAppResources() {
     vcl::RegisterResource("start.png", Bytes(AppStartGlyph, AppStartGlyphSize));
     vcl::RegisterResource("icon.png", Bytes(AppIcon, AppIconSize));
     vcl::RegisterResource("divx.jpg", Bytes(AppCodecLogo, AppCodecLogoSize));
+    // The main window's skin manager keeps the internal skin under its name.
+    vcl::RegisterResource(std::string(resources::InternalSkinName), resources::InternalSkinPackage());
 }
 
 }  // namespace app

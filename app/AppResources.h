@@ -2,7 +2,8 @@
 namespace app {
 
 // Makes the pictures the windows' layouts name (banner.bmp, help.png,
-// start.png, icon.png, divx.jpg) known to the framework.
+// start.png, icon.png, divx.jpg) and the internal skin's package known to
+// the framework.
 void RegisterAppResources();
 
 }  // namespace app

@@ -4,11 +4,20 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "skin/sSkinManager.h"
 #include "vcl/TApplication.h"
 
 namespace app {
 
+namespace {
+
+// The skinned classes the windows' layouts name.
+void RegisterSkinnedClasses() { (void)skin::TsSkinManager::StaticClass(); }
+
+}  // namespace
+
 void CreateProgramWindows() {
+    RegisterSkinnedClasses();
     vcl::Application->CreateForm(Form1);
     vcl::Application->CreateForm(Form2);
     vcl::Application->CreateForm(Form3);

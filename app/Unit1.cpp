@@ -163,6 +163,11 @@ object Form1: TForm1
     Interval = 250
     OnTimer = Timer2Timer
   end
+  object sSkinManager1: TsSkinManager
+    InternalSkins = ('Sapphire (internal)')
+    SkinDirectory = 'Skins'
+    SkinName = 'Sapphire (internal)'
+  end
   object PopupMenu1: TPopupMenu
     object Contents1: TMenuItem
       Caption = '&Contents'
@@ -214,6 +219,7 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
     PublishField("sCheckBox1", sCheckBox1);
     PublishField("Timer1", Timer1);
     PublishField("Timer2", Timer2);
+    PublishField("sSkinManager1", sSkinManager1);
     PublishField("PopupMenu1", PopupMenu1);
     PublishField("Contents1", Contents1);
     PublishField("AboutKestrune1", AboutKestrune1);

@@ -9,6 +9,7 @@
 
 #include "conversion/Tmpegconverter.h"
 #include "retrieval/THTTPThread.h"
+#include "skin/sSkinManager.h"
 #include "vcl/TButton.h"
 #include "vcl/TCheckBox.h"
 #include "vcl/TCustomForm.h"
@@ -48,6 +49,7 @@ public:
     vcl::TCheckBox* sCheckBox1 = nullptr;
     vcl::TTimer* Timer1 = nullptr;
     vcl::TTimer* Timer2 = nullptr;
+    skin::TsSkinManager* sSkinManager1 = nullptr;
     vcl::TPopupMenu* PopupMenu1 = nullptr;
     vcl::TMenuItem* Contents1 = nullptr;
     vcl::TMenuItem* AboutKestrune1 = nullptr;
