@@ -5,6 +5,8 @@
 #include "app/Unit2.h"
 #include "app/Unit3.h"
 #include "skin/sSkinManager.h"
+#include "skinpaint/sFormAdapter.h"
+#include "skinpaint/sSkinProvider.h"
 #include "vcl/TApplication.h"
 
 namespace app {
@@ -12,12 +14,16 @@ namespace app {
 namespace {
 
 // The skinned classes the windows' layouts name.
-void RegisterSkinnedClasses() { (void)skin::TsSkinManager::StaticClass(); }
+void RegisterSkinnedClasses() {
+    (void)skin::TsSkinManager::StaticClass();
+    (void)skinpaint::TsSkinProvider::StaticClass();
+}
 
 }  // namespace
 
 void CreateProgramWindows() {
     RegisterSkinnedClasses();
+    skinpaint::InstallSkinEngine();
     vcl::Application->CreateForm(Form1);
     vcl::Application->CreateForm(Form2);
     vcl::Application->CreateForm(Form3);

@@ -168,6 +168,9 @@ object Form1: TForm1
     SkinDirectory = 'Skins'
     SkinName = 'Sapphire (internal)'
   end
+  object sSkinProvider1: TsSkinProvider
+    SkinData.SkinSection = 'FORM'
+  end
   object PopupMenu1: TPopupMenu
     object Contents1: TMenuItem
       Caption = '&Contents'
@@ -220,6 +223,7 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
     PublishField("Timer1", Timer1);
     PublishField("Timer2", Timer2);
     PublishField("sSkinManager1", sSkinManager1);
+    PublishField("sSkinProvider1", sSkinProvider1);
     PublishField("PopupMenu1", PopupMenu1);
     PublishField("Contents1", Contents1);
     PublishField("AboutKestrune1", AboutKestrune1);

@@ -12,6 +12,7 @@
 #include "skin/sSkinManager.h"
 #include "vcl/TButton.h"
 #include "vcl/TCheckBox.h"
+#include "skinpaint/sSkinProvider.h"
 #include "vcl/TCustomForm.h"
 #include "vcl/TEdit.h"
 #include "vcl/TImage.h"
@@ -50,6 +51,7 @@ public:
     vcl::TTimer* Timer1 = nullptr;
     vcl::TTimer* Timer2 = nullptr;
     skin::TsSkinManager* sSkinManager1 = nullptr;
+    skinpaint::TsSkinProvider* sSkinProvider1 = nullptr;
     vcl::TPopupMenu* PopupMenu1 = nullptr;
     vcl::TMenuItem* Contents1 = nullptr;
     vcl::TMenuItem* AboutKestrune1 = nullptr;

@@ -62,6 +62,9 @@ object Form2: TForm2
     Progress = 47
     Suffix = '%'
   end
+  object sSkinProvider1: TsSkinProvider
+    SkinData.SkinSection = 'FORM'
+  end
   object sSpeedButton1: TButton
     Left = 304
     Top = 128
@@ -83,6 +86,7 @@ TForm2::TForm2(vcl::TComponent* owner) : vcl::TForm(owner) {
     PublishField("sLabel2", sLabel2);
     PublishField("sGauge2", sGauge2);
     PublishField("sSpeedButton1", sSpeedButton1);
+    PublishField("sSkinProvider1", sSkinProvider1);
     PublishMethod("FormCloseQuery", &TForm2::FormCloseQuery);
     PublishMethod("sSpeedButton1Click", &TForm2::sSpeedButton1Click);
     ReadLayout(Layout);

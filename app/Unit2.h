@@ -2,6 +2,7 @@
 // The progress window: the job's title, its current operation, a gauge for
 // the current step and one for the whole job, and Cancel. It refuses to be
 // closed; the job controller shows and hides it.
+#include "skinpaint/sSkinProvider.h"
 #include "vcl/TButton.h"
 #include "vcl/TCustomForm.h"
 #include "vcl/TGauge.h"
@@ -17,6 +18,7 @@ public:
     vcl::TLabel* sLabel2 = nullptr;
     vcl::TGauge* sGauge2 = nullptr;  // whole job
     vcl::TButton* sSpeedButton1 = nullptr;  // Cancel
+    skinpaint::TsSkinProvider* sSkinProvider1 = nullptr;
 
     void FormCloseQuery(vcl::TObject* sender, bool& canClose);
     void sSpeedButton1Click(vcl::TObject* sender);
