@@ -24,6 +24,9 @@ using skinpaint::AnimationAllowed;
 struct TsCheckBox::TBoxPicture {
     const skin::TsMaskData* Entry = nullptr;
     const gfx::TBitmap* Bitmap = nullptr;
+    // An image list picture that holds no frames is drawn by the list.
+    const vcl::TCustomImageList* List = nullptr;
+    int ListIndex = -1;
     int Frames = 1;
     int Width = 16;
     int Height = 16;
@@ -59,6 +62,9 @@ const vcl::TClassInfo& TsCheckBox::StaticClass() {
             .Set("AnimatEvents", &TsCheckBox::SetAnimatEvents, AnimatEventNames)
             .Set("DisabledKind", &TsCheckBox::SetDisabledKind,
                  {{"dkBlended", skinpaint::dkBlended}, {"dkGrayed", skinpaint::dkGrayed}})
+            .Reference<vcl::TCustomImageList>("Images", &TsCheckBox::SetImages)
+            .Int("ImgChecked", &TsCheckBox::SetImgChecked)
+            .Int("ImgUnchecked", &TsCheckBox::SetImgUnchecked)
             .Int("Margin", &TsCheckBox::SetMargin)
             .Bool("ReadOnly", &TsCheckBox::SetReadOnly)
             .Bool("ShowFocus", &TsCheckBox::SetShowFocus)
@@ -117,6 +123,32 @@ void TsCheckBox::SetGlyphUnChecked(const gfx::TBitmap& value) {
     PictureChanged();
 }
 
+void TsCheckBox::SetImages(vcl::TCustomImageList* value) {
+    if (value == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (value) value->FreeNotification(this);
+    PictureChanged();
+}
+
+void TsCheckBox::Notification(vcl::TComponent* component, vcl::TOperation operation) {
+    vcl::TCheckBox::Notification(component, operation);
+    if (operation == vcl::opRemove && component == FImages) FImages = nullptr;
+}
+
+// An index change matters only for the picture shown now.
+void TsCheckBox::SetImgChecked(int value) {
+    if (value == FImgChecked) return;
+    FImgChecked = value;
+    if (Checked()) PictureChanged();
+}
+
+void TsCheckBox::SetImgUnchecked(int value) {
+    if (value == FImgUnchecked) return;
+    FImgUnchecked = value;
+    if (!Checked()) PictureChanged();
+}
+
 void TsCheckBox::SetMargin(int value) {
     if (value == FMargin) return;
     FMargin = value;
@@ -137,13 +169,32 @@ void TsCheckBox::SetTextIndent(int value) {
 
 // --- layout
 
+namespace {
+// Frames side by side when the width is a multiple of the height.
+int FramesOf(int width, int height) { return height > 0 && width % height == 0 ? std::max(1, width / height) : 1; }
+}  // namespace
+
 TsCheckBox::TBoxPicture TsCheckBox::BoxPicture() const {
     TBoxPicture box;
+    if (FImages && FImgChecked >= 0 && FImgUnchecked >= 0) {
+        const int index = Checked() ? FImgChecked : FImgUnchecked;
+        box.Height = FImages->Height();
+        box.Frames = FramesOf(FImages->Width(), box.Height);
+        box.Width = FImages->Width() / box.Frames;
+        if (index >= FImages->Count()) return box;
+        if (box.Frames < 2) {
+            box.List = FImages;
+            box.ListIndex = index;
+        } else {
+            box.Bitmap = &FImages->Image(index);
+        }
+        return box;
+    }
     const gfx::TBitmap& own = Checked() ? FGlyphChecked : FGlyphUnChecked;
     if (!own.Empty()) {
         box.Bitmap = &own;
         box.Height = own.Height();
-        box.Frames = own.Width() % own.Height() == 0 ? std::max(1, own.Width() / own.Height()) : 1;
+        box.Frames = FramesOf(own.Width(), own.Height());
         box.Width = own.Width() / box.Frames;
         return box;
     }
@@ -229,6 +280,8 @@ void TsCheckBox::PaintBox(const TBoxPicture& box, int frame) {
         frame = std::min(frame, box.Frames - 1);
         skinpaint::CopyAlphaImage(cache, r, picture, gfx::Bounds(frame * box.Width, 0, box.Width, box.Height), false,
                                   skinpaint::EmptyBackground);
+    } else if (box.List) {
+        box.List->Draw(cache.Canvas(), r.Left, r.Top, box.ListIndex);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "skinpaint/sDisabledLook.h"
 #include "skinpaint/sFadeTimer.h"
 #include "vcl/TCheckBox.h"
+#include "vcl/TImageList.h"
 
 namespace controls {
 
@@ -32,6 +33,14 @@ public:
     void SetGlyphChecked(const gfx::TBitmap& value);
     const gfx::TBitmap& GlyphUnChecked() const { return FGlyphUnChecked; }
     void SetGlyphUnChecked(const gfx::TBitmap& value);
+    // The box from an image list: ImgChecked when checked, else ImgUnchecked,
+    // when both are 0 or more.
+    vcl::TCustomImageList* Images() const { return FImages; }
+    void SetImages(vcl::TCustomImageList* value);
+    int ImgChecked() const { return FImgChecked; }
+    void SetImgChecked(int value);
+    int ImgUnchecked() const { return FImgUnchecked; }
+    void SetImgUnchecked(int value);
     int Margin() const { return FMargin; }
     void SetMargin(int value);
     bool ReadOnly() const { return FReadOnly; }
@@ -54,6 +63,7 @@ public:
 
 protected:
     void AdjustSize() override;
+    void Notification(vcl::TComponent* component, vcl::TOperation operation) override;
     // Unchecked, checked, grayed (only with AllowGrayed), unchecked.
     void ButtonClicked() override;
     void PaintWindow(ui::HDC dc) override;
@@ -81,6 +91,9 @@ private:
     unsigned FDisabledKind = skinpaint::dkBlended;
     gfx::TBitmap FGlyphChecked;
     gfx::TBitmap FGlyphUnChecked;
+    vcl::TCustomImageList* FImages = nullptr;
+    int FImgChecked = -1;
+    int FImgUnchecked = -1;
     int FMargin = 2;
     bool FReadOnly = false;
     bool FShowFocus = true;

@@ -8,6 +8,7 @@
 
 #include "CheckBoxTestKit.h"
 #include "controls/sCheckBox.h"
+#include "vcl/TImageList.h"
 #include "skinpaint/sFadeBlend.h"
 #include "ui/Headless.h"
 #include "ui/Keys.h"
@@ -239,7 +240,17 @@ TEST_F(CheckBox, SizesItselfToTheSkinsBoxAndItsCaption) {
         {"TextIndent 6", [&] { box->SetTextIndent(6); }, 13 + 4 + text.cx + 6 + 8, 19},
         {"Margin 5", [&] { box->SetMargin(5); }, 13 + 10 + text.cx + 6 + 8, text.cy + 10 + 2},
         {"no caption", [&] { box->SetCaption(""); }, 13 + 10, 13 + 2},
-        {"an own 20 x 20 picture in three frames", [&] {
+        {"an image list of 48 x 16 pictures: three frames of 16", [&] {
+             auto* list = new vcl::TImageList(Form);
+             list->SetWidth(48);
+             list->SetHeight(16);
+             list->Add(gfx::TBitmap(48, 16));
+             box->SetImages(list);
+             box->SetImgUnchecked(0);
+             box->SetImgChecked(0);
+         }, 16 + 10, 16 + 2},
+        {"no image list: an own 20 x 20 picture in three frames", [&] {
+             box->SetImages(nullptr);
              gfx::TBitmap frames(60, 20);
              box->SetGlyphChecked(frames);
          }, 20 + 10, 20 + 2},
