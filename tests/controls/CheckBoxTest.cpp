@@ -263,3 +263,49 @@ TEST_F(CheckBox, SizesItselfToTheSkinsBoxAndItsCaption) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CheckBox, TheMainWindowsStoredLayoutMakesIt) {
+    auto* form = new vcl::TForm(vcl::Application);
+    form->ReadLayout(R"(
+object Form1: TForm
+  ClientWidth = 372
+  ClientHeight = 250
+  Font.Name = 'MS Sans Serif'
+  Font.Height = -11
+  object sEdit1: TEdit
+    Left = 8
+    Top = 88
+    TabOrder = 0
+  end
+  object sCheckBox1: TsCheckBox
+    Left = 8
+    Top = 224
+    Width = 216
+    Height = 19
+    Caption = 'Open video file when process completes'
+    Checked = True
+    TabOrder = 1
+    ShowFocus = False
+    SkinData.SkinSection = 'CHECKBOX'
+  end
+  object sDirectoryEdit1: TEdit
+    Left = 8
+    Top = 200
+    TabOrder = 2
+  end
+end
+)");
+    auto* box = dynamic_cast<TsCheckBox*>(form->FindComponent("sCheckBox1"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_FALSE(box->ShowFocus());
+    EXPECT_EQ(box->TabOrder(), 1);
+    EXPECT_EQ(box->SkinData().SkinSection(), "CHECKBOX");
+    EXPECT_EQ(box->Height(), 19) << "sized to the skin's box and the caption once loaded";
+    EXPECT_EQ(Clicks, 0);
+    form->Free();
+}
+
+}  // namespace
