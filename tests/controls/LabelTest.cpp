@@ -1,0 +1,175 @@
+// The skinned labels: the main window's three labels as the skin colours
+// them, the colour rules, the disabled text, and the caption label an edit
+// carries with its placing rules.
+#include <memory>
+
+#include "EditTestKit.h"
+#include "controls/sBoundLabel.h"
+#include "skin/sSkinColors.h"
+#include "skinpaint/sColorOps.h"
+
+namespace {
+
+using edittest::SkinnedForm;
+using SkinnedLabel = SkinnedForm;
+using BoundLabel = SkinnedForm;
+using namespace controls;
+
+// The darkest pixel of the picture, as a colour value (0x00BBGGRR).
+gfx::TColor Darkest(const gfx::TBitmap& shot) {
+    gfx::TColor best = 0xFFFFFF;
+    int bestSum = 3 * 255 + 1;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x) {
+            const uint8_t* p = shot.ScanLine(y) + x * 4;
+            if (p[0] + p[1] + p[2] < bestSum) {
+                bestSum = p[0] + p[1] + p[2];
+                best = gfx::TColor(p[2] | p[1] << 8 | p[0] << 16);
+            }
+        }
+    return best;
+}
+
+TEST_F(SkinnedLabel, MainWindowLabelsLookAsRecorded) {
+    std::vector<gfx::TBitmap> rows;
+    for (TsLabel* label : {Form->sLabel1, Form->sLabel2, Form->sLabel3}) {
+        rows.push_back(Shot(*label));
+        EXPECT_EQ(label->Font().Color(), 2171169) << label->Name() << ": the skin's text colour";
+        EXPECT_EQ(Darkest(rows.back()), 2171169) << label->Name();
+        EXPECT_TRUE(label->Transparent());
+    }
+    EXPECT_EQ(Form->sLabel1->Font().Style(), unsigned(gfx::fsBold));
+    edittest::ExpectGolden(edittest::Stack(rows), "main-labels");
+}
+
+TEST_F(SkinnedLabel, TextColourComesFromTheSkinUnlessTheLabelKeepsItsOwn) {
+    struct Case {
+        const char* Situation;
+        bool UseSkinColor;
+        const char* Section;
+        gfx::TColor Expected;
+    } const cases[] = {
+        {"skin colour over a red font", true, "", 2171169},
+        {"own colour kept", false, "", gfx::clRed},
+        // A section of its own gives its text colour and paints behind the text.
+        {"own section", true, "SPEEDBUTTON_SMALL", 4859923},
+        {"own section without skin colour", false, "SPEEDBUTTON_SMALL", 4859923},
+        {"section not in the skin", false, "NO SUCH SECTION", gfx::clRed},
+    };
+    for (const Case& c : cases) {
+        auto* label = new TsLabel(Form);
+        label->SetParent(Form);
+        label->SetBounds(8, 140, 80, 13);
+        label->SetCaption("Colour");
+        label->Font().SetColor(gfx::clRed);
+        label->SetUseSkinColor(c.UseSkinColor);
+        label->SetSkinSection(c.Section);
+        Shot(*label);
+        EXPECT_EQ(label->Font().Color(), c.Expected) << c.Situation;
+        label->Free();
+    }
+}
+
+TEST_F(SkinnedLabel, DisabledTextIsMixedWithWhatLiesBehindAndSkinRemovalRestoresTheWindowTextColour) {
+    TsLabel& label = *Form->sLabel3;
+    label.SetEnabled(false);
+    const gfx::TColor expected = skinpaint::MixColors(2171169, gfx::ColorToRGB(Form->Color()), 0.4);
+    EXPECT_EQ(Darkest(Shot(label)), expected);
+    label.SetEnabled(true);
+
+    Manager->SetActive(false);
+    Settle();
+    EXPECT_EQ(Form->sLabel1->Font().Color(), gfx::clWindowText);
+    EXPECT_EQ(Form->sLabel2->Font().Color(), gfx::clWindowText);
+}
+
+TEST_F(BoundLabel, StandsWhereItsLayoutPutsIt) {
+    TsEdit& edit = *Form->sEdit1;
+    edit.SetBounds(120, 120, 200, 21);
+    TsBoundLabel& bound = edit.BoundLabel();
+    bound.SetCaption("Address:");
+    bound.SetActive(true);
+    ASSERT_TRUE(bound.Label());
+    const TsEditLabel& label = *bound.Label();
+    const int w = label.Width(), h = label.Height();
+    ASSERT_EQ(h, 13) << "one line of the 8 pt font";
+    struct Case {
+        TsCaptionLayout Layout;
+        int Indent;
+        int Left, Top;
+        vcl::TAlignment Alignment;
+    } const cases[] = {
+        // 4 pixels left of the edit, 3 below its top: (21 - 13) div 2 - 1.
+        {sclLeft, 0, 120 - w - 4, 123, vcl::taRightJustify},
+        {sclLeft, 5, 120 - w - 9, 123, vcl::taRightJustify},
+        {sclTopLeft, 0, 120, 107, vcl::taLeftJustify},
+        {sclTopLeft, 2, 120, 105, vcl::taLeftJustify},
+        {sclTopCenter, 0, 120 + (200 - w) / 2, 107, vcl::taCenter},
+        {sclTopRight, 0, 320 - w, 107, vcl::taRightJustify},
+        {sclLeftTop, 5, 120 - w - 9, 123, vcl::taLeftJustify},
+        {sclBottomLeft, 0, 120, 141, vcl::taLeftJustify},
+        {sclBottomCenter, 3, 120 + (200 - w) / 2, 144, vcl::taCenter},
+        {sclBottomRight, 0, 320 - w, 141, vcl::taRightJustify},
+    };
+    for (const Case& c : cases) {
+        bound.SetLayout(c.Layout);
+        bound.SetIndent(c.Indent);
+        EXPECT_EQ(label.Left(), c.Left) << "layout " << c.Layout << ", indent " << c.Indent;
+        EXPECT_EQ(label.Top(), c.Top) << "layout " << c.Layout << ", indent " << c.Indent;
+        EXPECT_EQ(label.Alignment(), c.Alignment) << "layout " << c.Layout;
+    }
+    bound.SetLayout(sclTopLeft);
+    bound.SetIndent(0);
+    edit.SetBounds(30, 200, 200, 21);
+    EXPECT_EQ(label.Left(), 30) << "follows its edit";
+    EXPECT_EQ(label.Top(), 187);
+}
+
+TEST_F(BoundLabel, FollowsItsEditAndGoesWithIt) {
+    TsEdit& edit = *Form->sEdit1;
+    TsBoundLabel& bound = edit.BoundLabel();
+    EXPECT_FALSE(bound.Active());
+    EXPECT_TRUE(bound.UseSkinColor()) << "true while there is no label";
+    bound.SetActive(true);
+    TsEditLabel* label = bound.Label();
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->Caption(), "sEdit1") << "no caption: the edit's name";
+    EXPECT_EQ(label->Name(), "sEdit1Label");
+    EXPECT_EQ(label->Parent(), edit.Parent());
+    EXPECT_EQ(label->FocusControl(), &edit);
+    EXPECT_TRUE(label->Visible());
+    EXPECT_TRUE(label->AutoSize());
+
+    edit.SetVisible(false);
+    EXPECT_FALSE(label->Visible());
+    edit.SetVisible(true);
+    EXPECT_TRUE(label->Visible());
+    edit.SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    edit.SetEnabled(true);
+    edit.SetDisabledKind(skinpaint::dkGrayed);
+    edit.SetEnabled(false);
+    EXPECT_TRUE(label->Enabled()) << "a disabled look that does not blend leaves the label enabled";
+    edit.SetEnabled(true);
+
+    bound.SetUseSkinColor(false);
+    EXPECT_FALSE(label->UseSkinColor());
+    bound.SetMaxWidth(30);
+    EXPECT_EQ(label->Width(), 30);
+    EXPECT_TRUE(label->WordWrap()) << "as wide as MaxWidth - 4 or wider";
+    bound.SetMaxWidth(300);
+    EXPECT_FALSE(label->WordWrap());
+
+    label->Free();
+    EXPECT_FALSE(bound.Active()) << "freeing the label ends the bound label";
+    bound.SetActive(true);
+    ASSERT_TRUE(bound.Label());
+    bound.SetActive(false);
+    EXPECT_EQ(bound.Label(), nullptr);
+    bound.SetActive(true);
+    Form->sEdit1->Free();  // the label goes with its edit
+    Form->sEdit1 = nullptr;
+    for (int i = 0; i < Form->ControlCount(); ++i) EXPECT_EQ(dynamic_cast<TsEditLabel*>(Form->Controls(i)), nullptr);
+}
+
+}  // namespace
