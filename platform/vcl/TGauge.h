@@ -26,7 +26,7 @@ public:
     void SetMaxValue(int value);
     int Progress() const { return FProgress; }
     // Kept within MinValue..MaxValue.
-    void SetProgress(int value);
+    virtual void SetProgress(int value);
     // The percentage, truncated; 0 when the range is empty.
     int PercentDone() const;
     bool ShowText() const { return FShowText; }

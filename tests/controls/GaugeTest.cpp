@@ -1,0 +1,229 @@
+// The skinned gauge of the progress window: its values, one golden picture
+// of every value and sweep moment that matters at the window's size, the
+// two-colour text split at the bar's end, the repaint that comes at once, and
+// the light's timing on the test clock.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "GaugeTestKit.h"
+#include "gfx/ImageCodecs.h"
+#include "skinpaint/sBlockCopy.h"
+#include "skinpaint/sColorOps.h"
+#include "vcl/VclExceptions.h"
+
+namespace {
+
+using controls::TsGauge;
+using gaugetest::TGaugeDesktop;
+using ui::headless::AdvanceClock;
+
+constexpr int LightTick = 22;
+
+int Brightness(const gfx::TBitmap& picture, int x, int y) {
+    const uint8_t* p = picture.ScanLine(y) + 4 * x;
+    return p[0] + p[1] + p[2];
+}
+
+bool SamePixels(const gfx::TBitmap& a, const gfx::TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (std::memcmp(a.ScanLine(y) + 4 * x, b.ScanLine(y) + 4 * x, 3) != 0) return false;
+    return true;
+}
+
+void Ticks(int count) {
+    for (int i = 0; i < count; ++i) AdvanceClock(LightTick);
+}
+
+TEST(GaugeValues, DefaultsClampingPercentagesAndRangeErrors) {
+    TGaugeDesktop desktop;
+    auto* fresh = new TsGauge(desktop.Form);
+    EXPECT_EQ(fresh->Width(), 120);
+    EXPECT_EQ(fresh->Height(), 30);
+    EXPECT_EQ(fresh->Text(), "47%") << "a new gauge shows 47 until the program sets a value";
+    EXPECT_TRUE(fresh->Animated());
+    EXPECT_TRUE(fresh->CalcPercents());
+    EXPECT_EQ(fresh->SkinData().ControlKind, 161);
+
+    TsGauge& gauge = *desktop.Form->sGauge1;
+    int changes = 0;
+    gauge.OnChange = [&](vcl::TObject*) { ++changes; };
+    struct Row {
+        int Set;
+        int Stored;
+        const char* Text;
+        int Filled;  // of the gauge's 369 pixels
+    };
+    const std::vector<Row> rows = {
+        {0, 0, "0%", 0},       {50, 50, "50%", 184},  {100, 100, "100%", 369}, {150, 100, "100%", 369},
+        {-1, 0, "0%", 0},      {99, 99, "99%", 365},  {1, 1, "1%", 3},
+    };
+    for (const Row& row : rows) {
+        gauge.SetProgress(row.Set);
+        EXPECT_EQ(gauge.Progress(), row.Stored) << row.Set;
+        EXPECT_EQ(gauge.Text(), row.Text) << row.Set;
+        EXPECT_EQ(gauge.FilledLength(gauge.Width()), row.Filled) << row.Set;
+    }
+    EXPECT_EQ(changes, 6) << "150 after 100 stores nothing new";
+
+    gauge.SetMaxValue(1000);
+    gauge.SetProgress(5);
+    EXPECT_EQ(gauge.Text(), "0%");
+    gauge.SetCalcPercents(false);
+    gauge.SetSuffix(" of 1000");
+    EXPECT_EQ(gauge.Text(), "5 of 1000");
+
+    TsGauge& empty = *desktop.Form->sGauge2;
+    empty.SetMaxValue(0);
+    EXPECT_EQ(empty.Progress(), 0);
+    EXPECT_EQ(empty.Text(), "0%") << "an empty range has no percentage";
+    EXPECT_EQ(empty.FilledLength(369), 0);
+
+    try {
+        gauge.SetMinValue(2000);
+        ADD_FAILURE() << "a minimum above the maximum";
+    } catch (const vcl::EInvalidOperation& e) {
+        EXPECT_STREQ(e.what(), "Value must be between -2147483647 and 999");
+    }
+    try {
+        gauge.SetMaxValue(-5);
+        ADD_FAILURE() << "a maximum below the minimum";
+    } catch (const vcl::EInvalidOperation& e) {
+        EXPECT_STREQ(e.what(), "Value must be between 1 and 2147483647");
+    }
+}
+
+// One picture, one gauge of the progress window per row: the values 47 (a
+// new gauge), 0, 50, 100 and 150 (out of range), then both gauges sweeping,
+// at 100 and 50, at four moments of one sweep.
+TEST(GaugeGolden, ProgressWindowGaugesAsRecorded) {
+    TGaugeDesktop desktop;
+    TsGauge& full = *desktop.Form->sGauge1;
+    TsGauge& half = *desktop.Form->sGauge2;
+    constexpr int RowHeight = 19;
+    std::vector<gfx::TBitmap> rows;
+    for (int value : {47, 0, 50, 100, 150}) {
+        full.SetProgress(value);
+        rows.push_back(desktop.Shown(full));
+    }
+    full.SetProgress(100);
+    half.SetProgress(50);
+    int ticked = 0;
+    for (int tick : {10, 20, 30, 40}) {
+        Ticks(tick - ticked);
+        ticked = tick;
+        rows.push_back(desktop.Shown(full));
+        rows.push_back(desktop.Shown(half));
+    }
+    gfx::TBitmap sheet(full.Width(), RowHeight * int(rows.size()));
+    skinpaint::FillRect32(sheet, {0, 0, sheet.Width(), sheet.Height()}, 0xFF00FF);
+    for (size_t i = 0; i < rows.size(); ++i)
+        skinpaint::CopyBlock(sheet, 0, RowHeight * int(i), rows[i], {0, 0, rows[i].Width(), rows[i].Height()});
+
+    const std::string golden = std::string(CONTROLS_TEST_DATA) + "/gauge-progress.png";
+    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(sheet);
+    std::ifstream in(golden, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    ASSERT_FALSE(bytes.str().empty()) << golden << " is missing";
+    gfx::TBitmap expected = gfx::ReadPng(bytes.str());
+    expected.SetPixelFormat(gfx::pf32bit);
+    if (!SamePixels(expected, sheet)) {
+        std::ofstream("gauge-progress-actual.png", std::ios::binary) << gfx::WritePng(sheet);
+        ADD_FAILURE() << "the gauges look different; see gauge-progress-actual.png in the test's working folder";
+    }
+}
+
+// The percentage is written twice in the same place: in the trough's colour
+// over the whole gauge and in the bar's colour over the filled part only. So
+// every pixel of the digits left of the bar's end is the bar's light text and
+// every one from the end on the trough's dark text.
+TEST(GaugeText, TheDigitsChangeColourExactlyAtTheEndOfTheBar) {
+    TGaugeDesktop desktop;
+    TsGauge& gauge = *desktop.Form->sGauge1;
+    for (int value : {48, 50, 52}) {
+        gauge.SetProgress(value);
+        gauge.SetShowText(false);
+        gauge.Repaint();
+        const gfx::TBitmap bare = desktop.Shown(gauge);
+        gauge.SetShowText(true);
+        gauge.Repaint();
+        const gfx::TBitmap written = desktop.Shown(gauge);
+        const int end = gauge.FilledLength(gauge.Width());
+        int lighter = 0, darker = 0, wrong = 0;
+        for (int y = 0; y < written.Height(); ++y)
+            for (int x = 0; x < written.Width(); ++x) {
+                const int change = Brightness(written, x, y) - Brightness(bare, x, y);
+                if (change == 0) continue;
+                const bool overBar = x < end;
+                if (overBar && change > 0) ++lighter;
+                else if (!overBar && change < 0) ++darker;
+                else ++wrong;
+            }
+        EXPECT_EQ(wrong, 0) << value << "%: text pixels in the other part's colour";
+        EXPECT_GT(lighter, 10) << value << "%: the bar's end cuts through the text";
+        EXPECT_GT(darker, 10) << value << "%";
+    }
+}
+
+// The job controller sets a value and goes on to blocking work: the new bar
+// is on the screen before any message is processed.
+TEST(GaugeRepaint, EveryChangeOfThePercentageShowsAtOnce) {
+    TGaugeDesktop desktop;
+    TsGauge& gauge = *desktop.Form->sGauge1;
+    gauge.SetProgress(10);
+    ui::ProcessPendingMessages();
+    const gfx::TBitmap before = desktop.Shown(gauge);
+    gauge.SetProgress(80);
+    const gfx::TBitmap after = desktop.Shown(gauge);
+    EXPECT_FALSE(SamePixels(before, after));
+    ui::ProcessPendingMessages();
+    EXPECT_TRUE(SamePixels(after, desktop.Shown(gauge))) << "the immediate picture is the whole new picture";
+
+    gauge.SetMaxValue(1000);
+    gauge.SetCalcPercents(false);
+    ui::ProcessPendingMessages();
+    const gfx::TBitmap five = desktop.Shown(gauge);
+    gauge.SetProgress(gauge.Progress() + 1);
+    EXPECT_FALSE(SamePixels(five, desktop.Shown(gauge))) << "the raw value's text changed, the percentage did not";
+}
+
+// A sweep starts on the first tick and on the tick at which the sweep's
+// clock, 22 ms per tick, has passed 2222 ms: the 102nd after the start. The
+// light moves 15 pixels a tick and nothing is painted once it has passed the
+// bar's end.
+TEST(GaugeLight, SweepsEveryHundredAndSecondTickAndRestsBetween) {
+    TGaugeDesktop desktop;
+    TsGauge& gauge = *desktop.Form->sGauge1;
+    gauge.SetProgress(100);
+    ASSERT_TRUE(gauge.LightRunning());
+    EXPECT_EQ(gauge.LightPos(), 9999);
+    std::vector<int> starts;
+    gfx::TBitmap previous = desktop.Shown(gauge);
+    int changed = 0, changedAfterPass = 0;
+    for (int tick = 1; tick <= 205; ++tick) {
+        Ticks(1);
+        if (gauge.LightPos() == -300 + 15) starts.push_back(tick);
+        gfx::TBitmap now = desktop.Shown(gauge);
+        const bool differs = !SamePixels(previous, now);
+        const int sinceStart = starts.empty() ? tick : tick - starts.back();
+        changed += differs;
+        if (differs && sinceStart >= 45) ++changedAfterPass;
+        previous = std::move(now);
+    }
+    EXPECT_EQ(starts, (std::vector<int>{1, 103, 205}));
+    EXPECT_GT(changed, 70) << "the light moves on the screen";
+    EXPECT_EQ(changedAfterPass, 0) << "no painting while the light rests";
+
+    gauge.SetProgress(0);
+    gauge.SetAnimated(false);
+    EXPECT_FALSE(gauge.LightRunning());
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#pragma once
+// The progress window's two gauges on a headless desktop with the internal
+// skin, made from a stored layout as the program makes them.
+#include <string>
+
+#include "controls/sControlArt.h"
+#include "controls/sGauge.h"
+#include "resources/InternalSkin.h"
+#include "skin/sSkinManager.h"
+#include "skin/sStoredSkins.h"
+#include "skinpaint/sBlockCopy.h"
+#include "ui/Backend.h"
+#include "ui/Headless.h"
+#include "ui/MessageLoop.h"
+#include "ui/WindowSystem.h"
+#include "vcl/TApplication.h"
+#include "vcl/TCustomForm.h"
+
+namespace gaugetest {
+
+// The gauges at the progress window's places and sizes.
+inline constexpr const char* ProgressLayout = R"(
+object GaugeForm: TGaugeForm
+  BorderStyle = bsDialog
+  Caption = 'YouTube to AVI DivX...'
+  ClientWidth = 389
+  ClientHeight = 163
+  Color = clBtnFace
+  Font.Name = 'MS Sans Serif'
+  Font.Height = -11
+  object sGauge1: TsGauge
+    Left = 8
+    Top = 48
+    Width = 369
+    Height = 17
+    ForeColor = clBlack
+    Suffix = '%'
+    SkinData.SkinSection = 'GAUGE'
+  end
+  object sGauge2: TsGauge
+    Left = 8
+    Top = 96
+    Width = 369
+    Height = 17
+    ForeColor = clBlack
+    Suffix = '%'
+    SkinData.SkinSection = 'GAUGE'
+  end
+end
+)";
+
+class TGaugeForm : public vcl::TForm {
+public:
+    explicit TGaugeForm(const char* layout = ProgressLayout) : vcl::TForm(vcl::Application) {
+        PublishField("sGauge1", sGauge1);
+        PublishField("sGauge2", sGauge2);
+        ReadLayout(layout);
+    }
+    controls::TsGauge* sGauge1 = nullptr;
+    controls::TsGauge* sGauge2 = nullptr;
+};
+
+// A fresh desktop with the test clock (or the X display of $DISPLAY), the
+// internal skin applied by a manager, and the form shown at (100, 100).
+class TGaugeDesktop {
+public:
+    explicit TGaugeDesktop(bool onX11 = false, const char* layout = ProgressLayout) {
+        ui::headless::Reset(640, 400);
+        if (onX11) ui::TWindowSystem::Get().SetBackend(ui::MakeBackend("x11"));
+        vcl::Application->ClearTerminated();
+        (void)controls::TsGauge::StaticClass();
+        controls::RegisterControlArt();
+        Manager = new skin::TsSkinManager(vcl::Application);
+        skin::TsStoredSkin& stored = Manager->InternalSkins().Add();
+        stored.SetName(std::string(resources::InternalSkinName));
+        stored.SetData(resources::InternalSkinPackage());
+        Manager->SetSkinName(std::string(resources::InternalSkinName));
+        Form = new TGaugeForm(layout);
+        Form->SetBounds(100, 100, Form->Width(), Form->Height());
+        Form->Show();
+        ui::ProcessPendingMessages();
+    }
+    ~TGaugeDesktop() {
+        Form->Free();
+        Manager->Free();
+        vcl::Application->ProcessMessages();
+    }
+    TGaugeDesktop(const TGaugeDesktop&) = delete;
+    TGaugeDesktop& operator=(const TGaugeDesktop&) = delete;
+
+    // What the desktop shows where a gauge lies.
+    gfx::TBitmap Shown(controls::TsGauge& gauge) const;
+
+    skin::TsSkinManager* Manager = nullptr;
+    TGaugeForm* Form = nullptr;
+};
+
+inline gfx::TBitmap TGaugeDesktop::Shown(controls::TsGauge& gauge) const {
+    const gfx::TBitmap desktop = ui::headless::ComposeDesktop();
+    const gfx::TPoint at = gauge.ClientToScreen({0, 0});
+    gfx::TBitmap picture(gauge.Width(), gauge.Height());
+    skinpaint::CopyBlock(picture, 0, 0, desktop, gfx::Bounds(at.X, at.Y, gauge.Width(), gauge.Height()));
+    return picture;
+}
+
+}  // namespace gaugetest
