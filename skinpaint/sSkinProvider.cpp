@@ -108,9 +108,12 @@ TsSkinProvider::~TsSkinProvider() {
     skin::HideGlow(CloseButton.GlowHandle);
     skin::HideGlow(MaxButton.GlowHandle);
     skin::HideGlow(MinButton.GlowHandle);
+    // A form that is going frees its components after its own parts: nothing
+    // of it may be touched then, and nothing needs giving back.
+    if (FForm->ComponentState() & vcl::csDestroying) return;
     skin::UnregisterProviderForm(FForm);
     FForm->SetWindowProc(FOldWndProc);
-    if (FForm->HandleAllocated() && !(FForm->ComponentState() & vcl::csDestroying)) {
+    if (FForm->HandleAllocated()) {
         HideSystemMenuStyle(false);
         ui::SetWindowRgn(FForm->Handle(), nullptr, true);
     }

@@ -185,6 +185,8 @@ private:
     void OpenSystemMenu(bool atCursor);
     // The frame answers these hit codes itself; the form's procedure the rest.
     static bool KeepsOwnHit(ui::LRESULT code);
+    // The buttons in use into target, moved by dx.
+    void DrawButtons(gfx::TBitmap& target, int dx);
     void DrawButtonDirectly(const TitleButtonState& button);
     // Skinning steps.
     void ApplySkin();

@@ -110,28 +110,40 @@ void TsSkinProvider::RepaintTitleButton(int hitCode) {
     }
 }
 
+void TsSkinProvider::DrawButtons(gfx::TBitmap& target, int dx) {
+    const TacWindowButtons w = Buttons();
+    const skin::TsSkinManager& manager = *FSkinData->UsedManager();
+    for (const TitleButtonState* button : {&CloseButton, &MaxButton, &MinButton, &HelpButton}) {
+        TitleButtonState moved = *button;
+        moved.Bounds = gfx::OffsetRect(button->Bounds, dx, 0);
+        bool enabled = true, restore = false;
+        switch (button->HitCode) {
+        case ui::HTCLOSE: enabled = EnabledClose(w); break;
+        case ui::HTMAXBUTTON:
+            enabled = EnabledMax(w) || EnabledRestore(w);
+            restore = w.Maximized;
+            break;
+        case ui::HTMINBUTTON:
+            enabled = EnabledMin(w);
+            restore = HostMinimized();
+            break;
+        default: break;
+        }
+        DrawTitleButton(target, manager, moved, FDrawnActive, enabled, restore);
+    }
+}
+
 void TsSkinProvider::DrawButtonDirectly(const TitleButtonState& button) {
     gfx::TBitmap* picture = FSkinData->CachePicture.get();
     if (!picture || picture->Empty() || ButtonsBackground.Empty()) return;
-    const gfx::TRect& r = button.Bounds;
-    const gfx::TRect saved = gfx::IntersectRect(gfx::OffsetRect(r, -FButtonsBackgroundLeft, 0),
-                                                {0, 0, ButtonsBackground.Width(), ButtonsBackground.Height()});
-    if (!saved.IsEmpty()) CopyBlock(*picture, saved.Left + FButtonsBackgroundLeft, saved.Top, ButtonsBackground, saved);
-    const TacWindowButtons w = Buttons();
-    bool enabled = true, restore = false;
-    switch (button.HitCode) {
-    case ui::HTCLOSE: enabled = EnabledClose(w); break;
-    case ui::HTMAXBUTTON:
-        enabled = EnabledMax(w) || EnabledRestore(w);
-        restore = w.Maximized;
-        break;
-    case ui::HTMINBUTTON:
-        enabled = EnabledMin(w);
-        restore = HostMinimized();
-        break;
-    default: break;
-    }
-    DrawTitleButton(*picture, *FSkinData->UsedManager(), button, FDrawnActive, enabled, restore);
+    // Neighbours may overlap the button: all of them are drawn again over the
+    // saved band, in their order, and the button's place is taken from that.
+    gfx::TBitmap strip(ButtonsBackground.Width(), ButtonsBackground.Height());
+    CopyBlock(strip, 0, 0, ButtonsBackground, {0, 0, strip.Width(), strip.Height()});
+    DrawButtons(strip, -FButtonsBackgroundLeft);
+    const gfx::TRect r = gfx::IntersectRect(button.Bounds, {FButtonsBackgroundLeft, 0, picture->Width(), strip.Height()});
+    if (r.IsEmpty()) return;
+    CopyBlock(*picture, r.Left, r.Top, strip, gfx::OffsetRect(r, -FButtonsBackgroundLeft, 0));
     const ui::HDC dc = ui::GetWindowDC(FForm->Handle());
     if (!dc) return;
     dc->BitBlt(r.Left, r.Top, r.Width(), r.Height(), picture->Canvas(), r.Left, r.Top);

@@ -112,11 +112,7 @@ void TsSkinProvider::PaintTitle(gfx::TBitmap& picture, const TFormGeometry& g) {
     ButtonsBackground.SetSize(g.Width - FButtonsBackgroundLeft, std::min(picture.Height(), g.TitleHeight()));
     CopyBlock(ButtonsBackground, 0, 0, picture,
               {FButtonsBackgroundLeft, 0, g.Width, ButtonsBackground.Height()});
-    const TacWindowButtons w = Buttons();
-    DrawTitleButton(picture, manager, CloseButton, FDrawnActive, EnabledClose(w), false);
-    DrawTitleButton(picture, manager, MaxButton, FDrawnActive, EnabledMax(w) || EnabledRestore(w), w.Maximized);
-    DrawTitleButton(picture, manager, MinButton, FDrawnActive, EnabledMin(w), HostMinimized());
-    DrawTitleButton(picture, manager, HelpButton, FDrawnActive, true, false);
+    DrawButtons(picture, 0);
 }
 
 void TsSkinProvider::CopyFrameToScreen(ui::HDC given) {

@@ -20,6 +20,12 @@ gfx::TBitmap Noise(int width, int height, uint32_t seed);
 // Whether every pixel of rect holds pixel.
 bool AllEqual(const gfx::TBitmap& bitmap, const gfx::TRect& rect, uint32_t pixel);
 
+// Compares picture with the golden PNG `name` in the test data folder, pixel
+// by pixel in the picture's own format; KESTRUNE_UPDATE_GOLDEN=1 records it
+// anew. On a difference the picture is written as name-actual.png into the
+// working folder. Returns the number of differing pixels (-1: sizes differ).
+int DifferenceFromGolden(const gfx::TBitmap& picture, const std::string& name);
+
 // A plain opaque section of one colour added to tables; returns its index.
 int AddSection(skin::TsSkinTables& tables, const std::string& name, gfx::TColor color, int states = 1);
 

@@ -5,21 +5,22 @@
 // children get, and the pictures of both windows in every look.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "GlowTestKit.h"
-#include "gfx/ImageCodecs.h"
+#include "PaintTestKit.h"
 #include "gfx/TRegion.h"
 #include "skin/sSkinCommands.h"
 #include "skin/sSkinManager.h"
+#include "skinpaint/acSBAnimation.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sSkinProvider.h"
 #include "ui/Headless.h"
+#include "ui/Input.h"
 #include "ui/MessageLoop.h"
 #include "ui/Styles.h"
 #include "ui/Window.h"
@@ -57,7 +58,9 @@ protected:
     }
 
     // Made from a stored layout, as the program's windows are.
-    TsSkinProvider& Make(const TFormSpec& spec, int left = 40, int top = 40) {
+    // With a log, the form's own procedure (the one the provider passes
+    // messages on to) records each message it gets.
+    TsSkinProvider& Make(const TFormSpec& spec, int left = 40, int top = 40, std::vector<ui::UINT>* log = nullptr) {
         static const char* const styles[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                                              "bsSizeToolWin"};
         std::string icons;
@@ -78,6 +81,11 @@ protected:
                                    "end\n";
         auto* form = new vcl::TForm(vcl::Application);
         Forms.push_back(form);
+        if (log)
+            form->SetWindowProc([form, log](vcl::TMessage& m) {
+                log->push_back(m.Msg);
+                form->WndProc(m);
+            });
         form->ReadLayout(layout);
         TsSkinProvider* provider = nullptr;
         for (int i = 0; i < form->ComponentCount() && !provider; ++i)
@@ -110,6 +118,8 @@ protected:
 
     skin::TsSkinManager* Manager = nullptr;
     std::vector<vcl::TForm*> Forms;
+    // Outlives the forms, which log into it until they go.
+    std::vector<ui::UINT> Log;
 };
 
 TEST_F(SkinProvider, MainWindowShowsCloseAndMinimiseWhereTheSkinPutsThem) {
@@ -238,6 +248,66 @@ TEST_F(SkinProvider, TitleButtonStatesFollowTheMouseAndAPressEndsOnlyOverItsButt
     EXPECT_FALSE(p.Form()->Visible());
 }
 
+// What reaches the form's own procedure behind the provider: the platform's
+// plain frame is never painted or activated, title-button presses stay with
+// the provider, the commands they give and everything else pass on.
+TEST_F(SkinProvider, MessagesTheFormItselfStillGets) {
+    std::vector<ui::UINT>& log = Log;
+    TsSkinProvider& p = Make(MainLike, 40, 40, &log);
+    const ui::HWND window = p.Form()->Handle();
+    const auto count = [&log](ui::UINT msg) { return std::count(log.begin(), log.end(), msg); };
+    struct TExpect {
+        const char* Situation;
+        ui::UINT Message;
+        bool Reaches;
+    };
+    const auto check = [&](const std::vector<TExpect>& table) {
+        for (const TExpect& e : table) EXPECT_EQ(count(e.Message) > 0, e.Reaches) << e.Situation << ": " << e.Message;
+        log.clear();
+    };
+    check({{"created: non-client size", ui::WM_NCCALCSIZE, true},
+           {"created", ui::WM_CREATE, true},
+           {"shown", ui::WM_SIZE, true},
+           {"activated", ui::WM_ACTIVATE, true},
+           {"activated: plain caption", ui::WM_NCACTIVATE, false},
+           {"shown: plain frame", ui::WM_NCPAINT, false}});
+    EXPECT_TRUE(p.DrawnActive());
+
+    // Another window takes the activation.
+    TsSkinProvider& other = Make(ProgressLike, 450, 300);
+    log.clear();
+    ui::SetActiveWindow(window);
+    Pump();
+    ui::SetActiveWindow(other.Form()->Handle());
+    Pump();
+    EXPECT_FALSE(p.DrawnActive());
+    check({{"deactivated", ui::WM_ACTIVATE, true}, {"deactivated: plain caption", ui::WM_NCACTIVATE, false}});
+    // What the window shows of its frame is the inactive picture.
+    const gfx::TBitmap shown = ui::headless::WindowImage(window);
+    const gfx::TBitmap& cache = *p.SkinData().CachePicture;
+    const int middle = p.Geometry().Width / 2;
+    for (int y = 0; y < p.Geometry().TopHeight(); ++y)
+        EXPECT_EQ(std::memcmp(shown.ScanLine(y) + middle * 4, cache.ScanLine(y) + middle * 4, 3), 0) << "row " << y;
+
+    // Minimise through the button: the press is the provider's, the command
+    // goes on.
+    MoveTo(Centre(p, p.MinButton.Bounds));
+    Down();
+    Up();
+    check({{"button press", ui::WM_NCLBUTTONDOWN, false},
+           {"button release", ui::WM_NCLBUTTONUP, false},
+           {"minimise command", ui::WM_SYSCOMMAND, true}});
+    EXPECT_TRUE(ui::IsIconic(window));
+    ui::ShowWindow(window, ui::SW_RESTORE);
+    Pump();
+    // A press on the caption is the form's (its move loop).
+    log.clear();
+    const gfx::TRect w = ui::GetWindowRect(window);
+    ui::SendMessage(window, ui::WM_NCLBUTTONUP, ui::WPARAM(ui::HTCAPTION),
+                    ui::LPARAM(uint16_t(w.Left + 100)) | ui::LPARAM(uint16_t(w.Top + 10)) << 16);
+    check({{"caption release", ui::WM_NCLBUTTONUP, true}});
+}
+
 TEST_F(SkinProvider, AnsweringTheSkinCommands) {
     TsSkinProvider& p = Make(MainLike);
     const ui::HWND window = p.Form()->Handle();
@@ -315,6 +385,38 @@ TEST_F(SkinProvider, RegionCutsTheFramesSeeThroughCornersAndAMaximisedWindowLose
     EXPECT_FALSE(region.Contains(p.RegionRuns.front().Left, p.RegionRuns.front().Top));
 }
 
+// With glowing allowed, a hovered system button fades its glow in above the
+// frame, which keeps the normal look under it; leaving fades it out and the
+// animation goes; a window closed while a button fades takes the fade along.
+TEST_F(SkinProvider, HoveredButtonsFadeTheirGlowInAndOut) {
+    Manager->Effects().SetAllowGlowing(true);
+    TsSkinProvider& p = Make(MainLike);
+    const ui::HWND window = p.Form()->Handle();
+    const gfx::TBitmap before = ui::headless::WindowImage(window);
+    MoveTo(Centre(p, p.CloseButton.Bounds));
+    ASSERT_TRUE(p.CloseButton.Animation);
+    EXPECT_EQ(p.CloseButton.State, 1);
+    ui::headless::AdvanceClock(200);
+    ASSERT_TRUE(p.CloseButton.Animation);
+    EXPECT_EQ(p.CloseButton.Animation->ShownAlpha(), 255);
+    const gfx::TBitmap under = ui::headless::WindowImage(window);
+    const gfx::TRect& r = p.CloseButton.Bounds;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        EXPECT_EQ(std::memcmp(under.ScanLine(y) + r.Left * 4, before.ScanLine(y) + r.Left * 4, size_t(r.Width()) * 4), 0);
+    if (std::getenv("KESTRUNE_SAVE_PICTURES")) ui::headless::SaveDesktopPng("frame-glow.png");
+    MoveTo({10, 590});
+    ui::headless::AdvanceClock(300);
+    EXPECT_FALSE(p.CloseButton.Animation);
+    EXPECT_EQ(p.CloseButton.State, 0);
+
+    MoveTo(Centre(p, p.MinButton.Bounds));
+    ASSERT_TRUE(p.MinButton.Animation);
+    Forms.clear();
+    p.Form()->Free();
+    ui::headless::AdvanceClock(300);
+    Pump();
+}
+
 // Both kinds of the program's windows, each active, inactive, with the close
 // button hot and pressed, side by side in one picture, as recorded.
 // KESTRUNE_UPDATE_GOLDEN=1 records them anew.
@@ -349,19 +451,7 @@ TEST_F(SkinProvider, WindowsLookAsRecorded) {
         CopyBlock(sheet, x, y, shots[i], {0, 0, shots[i].Width(), shots[i].Height()});
         if (i % 4 == 3) y += shots[i].Height() + 4;
     }
-    const std::string golden = std::string(SKINPAINT_TEST_DATA) + "/frames.png";
-    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(sheet);
-    std::ifstream in(golden, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const gfx::TBitmap expected = gfx::ReadPng(bytes.str());
-    ASSERT_EQ(expected.Width(), sheet.Width());
-    ASSERT_EQ(expected.Height(), sheet.Height());
-    int differing = 0;
-    for (int row = 0; row < sheet.Height(); ++row)
-        for (int x = 0; x < sheet.Width(); ++x)
-            differing += std::memcmp(expected.ScanLine(row) + x * 4, sheet.ScanLine(row) + x * 4, 4) != 0;
-    if (differing) std::ofstream("frames-actual.png", std::ios::binary) << gfx::WritePng(sheet);
+    const int differing = painttest::DifferenceFromGolden(sheet, "frames");
     EXPECT_EQ(differing, 0) << "see frames-actual.png in the test's working folder";
 }
 
