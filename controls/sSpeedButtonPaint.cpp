@@ -1,0 +1,234 @@
+// The speed button's pictures: the composition of the cache picture from the
+// parent's background, the section's item, the caption and the glyph, and the
+// paint request that shows it (or the running fade's frame).
+#include <algorithm>
+
+#include "controls/sParentPicture.h"
+#include "controls/sSpeedButton.h"
+#include "skin/sSkinManager.h"
+#include "skinpaint/sAnimTimer.h"
+#include "skinpaint/sBlendOps.h"
+#include "skinpaint/sColorOps.h"
+#include "skinpaint/sEntryLookup.h"
+#include "skinpaint/sSectionBackground.h"
+#include "skinpaint/sSectionItem.h"
+#include "skinpaint/sSkinFrame.h"
+#include "skinpaint/sSkinText.h"
+#include "vcl/DrawHelpers.h"
+#include "vcl/TWinControl.h"
+
+namespace controls {
+
+namespace {
+
+bool HasOpaquePixel(const gfx::TBitmap& bitmap) {
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        const uint8_t* p = bitmap.ScanLine(y);
+        for (int x = 0; x < bitmap.Width(); ++x)
+            if (p[x * 4 + 3] == 255) return true;
+    }
+    return false;
+}
+
+// The frame of a glyph without alpha for a state: several frames hold the
+// up, hot, pressed and down looks.
+int KeyedFrame(int frames, int state, bool enabled, bool down) {
+    if (frames <= 1 || state == 0 || !enabled) return 0;
+    const int frame = state == 1 ? 1 : down ? 3 : 2;
+    return frame < frames ? frame : 1;
+}
+
+unsigned TextFormat(vcl::TAlignment alignment, bool rightToLeft) {
+    unsigned format = gfx::DT_EXPANDTABS | gfx::DT_WORDBREAK;
+    if (alignment == vcl::taCenter) format |= gfx::DT_CENTER;
+    else if (alignment == vcl::taRightJustify) format |= gfx::DT_RIGHT;
+    if (rightToLeft) format |= gfx::DT_RTLREADING;
+    return format;
+}
+
+}  // namespace
+
+// --- layout
+
+TsButtonLayout TsSpeedButton::LayoutFor(int state) {
+    TsButtonLayout b;
+    b.Width = Width();
+    b.Height = Height();
+    b.Layout = FLayout;
+    b.Alignment = FAlignment;
+    b.Margin = FMargin;
+    b.Spacing = FSpacing;
+    if (!FGlyph.Empty()) {
+        b.GlyphWidth = FGlyph.Width() / FNumGlyphs;
+        b.GlyphHeight = FGlyph.Height();
+    }
+    b.HasCaption = !Caption().empty();
+    b.ShowCaption = FShowCaption;
+    b.TextOffset = FTextOffset;
+    b.Pressed = state == 2;
+    // The caption is measured in the button's font as it will be drawn:
+    // wrapped at words, tabs expanded.
+    static gfx::TBitmap measuring(1, 1);
+    gfx::TCanvas& canvas = measuring.Canvas();
+    canvas.Font = Font().Handle();
+    gfx::TRect measured{0, 0, CaptionWidthLimit(b), 0};
+    canvas.DrawText(Caption(), measured, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_EXPANDTABS);
+    b.TextWidth = measured.Width();
+    b.TextHeight = measured.Height();
+    return b;
+}
+
+gfx::TRect TsSpeedButton::CaptionBounds(int state) { return controls::CaptionBounds(LayoutFor(state)); }
+gfx::TRect TsSpeedButton::GlyphBounds(int state) { return controls::GlyphBounds(LayoutFor(state)); }
+
+// --- composition
+
+void TsSpeedButton::PaintCaption(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info, int state) {
+    if (!FShowCaption) return;
+    gfx::TRect r = CaptionBounds(state);
+    gfx::TCanvas& canvas = picture.Canvas();
+    canvas.Font = Font().Handle();
+    canvas.Brush.Style = gfx::bsClear;
+    // The rectangle is as high as the text already: no vertical centring.
+    skinpaint::WriteControlText(canvas, Caption(), Enabled(), state != 0, info,
+                                TextFormat(FTextAlignment, UseRightToLeftReading()), r);
+}
+
+void TsSpeedButton::PaintGlyph(gfx::TBitmap& picture, int state) {
+    gfx::TBitmap& glyph = FGlyph.Bitmap();
+    const int frames = FNumGlyphs;
+    const int gw = glyph.Width() / frames, gh = glyph.Height();
+    if (gw <= 0 || gh <= 0) return;
+    const gfx::TRect r = GlyphBounds(state);
+    // A disabled button's 32-bit glyph without a single opaque pixel has no
+    // alpha worth the name: it is a keyed picture from now on.
+    if (glyph.PixelFormat() == gfx::pf32bit && !Enabled() && !HasOpaquePixel(glyph))
+        glyph.SetPixelFormat(gfx::pf24bit);
+
+    if (glyph.PixelFormat() == gfx::pf32bit) {
+        const int frame = std::min(state, frames - 1);
+        const bool tinted = (state == 0 && FGrayed) || (!Enabled() && (FDisabledGlyphKind & dgGrayed));
+        skinpaint::DrawAlphaImage(picture, r, glyph, gfx::Bounds(frame * gw, 0, gw, gh), state == 0 ? FBlend : 0,
+                                  tinted ? FSkinData.Section().Color : skinpaint::NO_TINT);
+        return;
+    }
+
+    const int frame = KeyedFrame(frames, state, Enabled(), FDown);
+    gfx::TBitmap scratch;
+    scratch.Assign(glyph);
+    scratch.SetPixelFormat(gfx::pf32bit);
+    skinpaint::SetRectAlpha(scratch, {0, 0, scratch.Width(), scratch.Height()}, 255, false);
+    const uint8_t* corner = scratch.ScanLine(gh - 1) + frame * gw * 4;
+    const gfx::TColor key = gfx::TColor(corner[2] | corner[1] << 8 | corner[0] << 16);
+    double weightBehind = 0;
+    if (!Enabled() && frames == 1) {
+        if (FDisabledGlyphKind & dgGrayed) skinpaint::GrayScaleKeyed(scratch, key);
+        if (FDisabledGlyphKind & dgBlended) weightBehind = 0.5;
+    } else if (Enabled() && frames == 1 && state == 0 && FBlend > 0) {
+        weightBehind = FBlend / 100.0;
+    }
+    // The source rectangle counts its right column and bottom row.
+    skinpaint::BlendKeyedImage(picture, {r.Left, r.Top}, scratch, {frame * gw, 0, frame * gw + gw - 1, gh - 1}, key,
+                               weightBehind);
+}
+
+void TsSpeedButton::ComposePicture() {
+    FSkinData.SizeCachePicture();
+    gfx::TBitmap& picture = *FSkinData.CachePicture;
+    picture.Canvas().Font = Font().Handle();
+    const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
+    if (behind.Ready && behind.Bitmap->Width() == 0) return;
+    const int state = PaintState();
+    const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, state);
+    const gfx::TRect all{0, 0, Width(), Height()};
+    if (FDrawOverBorder) {
+        skinpaint::PaintControlItem(info, behind, true, picture, {0, 0}, all, state);
+        PaintCaption(picture, info, state);
+        PaintGlyph(picture, state);
+    } else {
+        skinpaint::PaintControlBackground(info, behind, state, picture, {0, 0}, all);
+        PaintCaption(picture, info, state);
+        PaintGlyph(picture, state);
+        if (const skin::TsMaskData* frame = info.Manager ? skinpaint::ValidEntry(*info.Manager, info.FrameIndex) : nullptr)
+            skinpaint::PaintSkinFrame(picture, all, behind, *frame, state, true);
+    }
+    if (!Enabled()) {
+        const gfx::TColor parentColor = Parent() ? Parent()->Color() : Color();
+        skinpaint::PaintDisabledLook(picture, FDisabledKind, gfx::ColorToRGB(parentColor), {0, 0}, behind);
+    }
+    if (OnPaint) OnPaint(this, picture);
+    FSkinData.PictureStale = false;
+}
+
+// --- showing
+
+bool TsSpeedButton::FadeShowing() const { return FFade && FFade->FramePicture.Width() == Width(); }
+
+void TsSpeedButton::RedrawNow() {
+    if (!Visible() || !Parent() || !Parent()->HandleAllocated() || FSkinData.MustDeferPaint()) return;
+    Repaint();
+}
+
+void TsSpeedButton::Paint() {
+    skin::TsSkinManager* manager = FSkinData.UsedManager();
+    if (manager && manager->Active() && FSkinData.SectionIndex <= 0) FSkinData.ResolveSection();
+    gfx::TCanvas& canvas = Canvas();
+    if (!FSkinData.IsSkinned()) {
+        PaintUnskinned(canvas);
+        return;
+    }
+    if (Width() <= 0 || Height() <= 0) return;
+    const gfx::TRect all{0, 0, Width(), Height()};
+    if (FadeShowing()) {
+        canvas.CopyRect(all, FFade->FramePicture.Canvas(), all);
+        return;
+    }
+    bool& stale = FSkinData.PictureStale;
+    stale = stale || FSkinData.PartlyCovered || FDown != FDownPainted;
+    FDownPainted = FDown;
+    FSkinData.PartlyCovered = FSkinData.BackgroundFollowsParent();
+    if (stale) {
+        FNumGlyphsPainted = FNumGlyphs;
+        FSpacingPainted = FSpacing;
+    } else if (FNumGlyphs != FNumGlyphsPainted) {
+        stale = true;
+        FNumGlyphsPainted = FNumGlyphs;
+    } else if (FSpacing != FSpacingPainted) {
+        stale = true;
+        FSpacingPainted = FSpacing;
+    }
+    if (stale && !FSkinData.PaintAtOnce) ComposePicture();
+    FSkinData.CopyCacheExcludingChildren(canvas, all, 0, 0);
+}
+
+// Without a skin: the classic raised frame, sunken while pressed, and the
+// same caption and glyph places.
+void TsSpeedButton::PaintUnskinned(gfx::TCanvas& canvas) {
+    const int state = FState == bsDown || FState == bsExclusive ? 2 : 0;
+    gfx::TRect r{0, 0, Width(), Height()};
+    canvas.Brush = {Color(), gfx::bsSolid};
+    canvas.FillRect(r);
+    if (state == 2) vcl::Frame3D(canvas, r, gfx::clBtnShadow, gfx::clBtnHighlight, 1);
+    else if (!FFlat) vcl::Frame3D(canvas, r, gfx::clBtnHighlight, gfx::clBtnShadow, 1);
+    if (FShowCaption) {
+        canvas.Font = Font().Handle();
+        canvas.Brush.Style = gfx::bsClear;
+        gfx::TRect text = CaptionBounds(state);
+        const unsigned format = TextFormat(FTextAlignment, UseRightToLeftReading());
+        if (Enabled()) canvas.DrawText(Caption(), text, format);
+        else vcl::DrawDisabledText(canvas, Caption(), text, format);
+    }
+    if (FGlyph.Empty()) return;
+    const gfx::TRect g = GlyphBounds(state);
+    const bool alpha = FGlyph.Bitmap().PixelFormat() == gfx::pf32bit;
+    gfx::TBitmap frame(g.Width(), g.Height(), alpha ? gfx::pf32bit : gfx::pf24bit);
+    frame.Canvas().CopyRect({0, 0, g.Width(), g.Height()}, FGlyph.Bitmap().Canvas(), gfx::Bounds(0, 0, g.Width(), g.Height()));
+    if (alpha) {
+        vcl::DrawAlphaBitmap(canvas, g, frame);
+    } else {
+        frame.SetTransparent(true);
+        canvas.Draw(g.Left, g.Top, frame);
+    }
+}
+
+}  // namespace controls
