@@ -15,6 +15,7 @@
 #include "skin/sCommonData.h"
 #include "skinpaint/acTitleButton.h"
 #include "skinpaint/sFormGeometry.h"
+#include "skinpaint/sSystemMenu.h"
 #include "skinpaint/sTitleButtonRules.h"
 #include "vcl/TControl.h"
 #include "vcl/TFont.h"
@@ -68,7 +69,7 @@ class TsSkinProvider;
 using TsHitTestEvent = std::function<void(TsSkinProvider* sender, vcl::TMessage& message)>;
 using TsSkinItemEvent = std::function<void(vcl::TControl* item, bool& canBeAdded)>;
 
-class TsSkinProvider : public vcl::TComponent, public TacTitleButtonHost {
+class TsSkinProvider : public vcl::TComponent, public TacTitleButtonHost, public TacSysMenuHost {
 public:
     // Attaches to the owner, which must be a form.
     explicit TsSkinProvider(vcl::TComponent* owner);
@@ -164,6 +165,14 @@ public:
     skin::TsCommonData& HostSkinData() override { return *FSkinData; }
     ui::HWND HostWindow() override;
     bool HostMinimized() override;
+    // TacSysMenuHost
+    bool HostHadSystemMenu() override { return FHadSystemMenu; }
+    bool HostMakeSkinMenu() override { return FMakeSkinMenu; }
+    // The program's frames run no minimise animation that could be kept off.
+    void HostSetNoAnimation(bool) override {}
+    skin::TsSkinManager* HostSkinManager() override { return FSkinData->UsedManager(); }
+    // Made on its first opening; null before.
+    TsSystemMenu* SystemMenu() const { return FSystemMenu; }
 
 protected:
     void Loaded() override;
@@ -202,6 +211,7 @@ private:
     void ReleaseAnimations();
 
     std::unique_ptr<skin::TsCommonData> FSkinData;
+    TsSystemMenu* FSystemMenu = nullptr;
     vcl::TCustomForm* FForm = nullptr;
     vcl::TWndMethod FOldWndProc;
     bool FInactive = false;

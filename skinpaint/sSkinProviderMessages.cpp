@@ -12,7 +12,6 @@
 #include "skinpaint/acGlowEffect.h"
 #include "skinpaint/sSkinProvider.h"
 #include "ui/Input.h"
-#include "ui/Menu.h"
 #include "ui/MessageLoop.h"
 #include "ui/Paint.h"
 #include "ui/Window.h"
@@ -169,6 +168,10 @@ void TsSkinProvider::WndProc(vcl::TMessage& m) {
         CallPrevious(m);
         return;
     case ui::WM_SYSCOMMAND: SystemCommand(m); return;
+    case ui::WM_ACTIVATE:
+        CallPrevious(m);
+        if (ui::LOWORD(m.WParam) != ui::WA_INACTIVE && FSystemMenu) FSystemMenu->UpdateItems();
+        return;
     default: CallPrevious(m); return;
     }
 }
@@ -294,7 +297,8 @@ void TsSkinProvider::OpenSystemMenu(bool atCursor) {
         const TFormGeometry g = Geometry();
         at = {window.Left + g.Border, window.Top + g.TitleHeight()};
     }
-    ui::ShowSystemMenu(FForm->Handle(), at);
+    if (!FSystemMenu) FSystemMenu = new TsSystemMenu(this, *FForm, *this);
+    FSystemMenu->Popup(at.X, at.Y);
 }
 
 void TsSkinProvider::SystemCommand(vcl::TMessage& m) {

@@ -21,6 +21,7 @@
 #include "skinpaint/sSkinProvider.h"
 #include "ui/Headless.h"
 #include "ui/Input.h"
+#include "ui/Keys.h"
 #include "ui/MessageLoop.h"
 #include "ui/Styles.h"
 #include "ui/Window.h"
@@ -306,6 +307,39 @@ TEST_F(SkinProvider, MessagesTheFormItselfStillGets) {
     ui::SendMessage(window, ui::WM_NCLBUTTONUP, ui::WPARAM(ui::HTCAPTION),
                     ui::LPARAM(uint16_t(w.Left + 100)) | ui::LPARAM(uint16_t(w.Top + 10)) << 16);
     check({{"caption release", ui::WM_NCLBUTTONUP, true}});
+}
+
+// Alt+Space, a press on the title icon and a right click on the caption each
+// open the frame's skinned system menu; its choices reach the window.
+TEST_F(SkinProvider, SystemMenuOpensFromKeyboardIconAndCaption) {
+    TsSkinProvider& p = Make(MainLike);
+    const ui::HWND window = p.Form()->Handle();
+    bool closed = false;
+    p.Form()->SetOnClose([&closed](vcl::TObject*, vcl::TCloseAction&) { closed = true; });
+    const gfx::TRect w = ui::GetWindowRect(window);
+    const TFormGeometry g = p.Geometry();
+
+    // The icon: Minimize by its access key.
+    ui::headless::Click(w.Left + g.Border + 8, w.Top + g.TitleHeight() / 2);
+    ui::headless::KeyPress('N', 'n');
+    Pump();
+    ASSERT_TRUE(p.SystemMenu());
+    EXPECT_TRUE(ui::IsIconic(window));
+    ui::ShowWindow(window, ui::SW_RESTORE);
+    Pump();
+    // The caption's right button: Escape leaves the menu without a choice.
+    ui::headless::Click(w.Left + 150, w.Top + 10, 1);
+    ui::headless::KeyPress(ui::VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(ui::IsIconic(window));
+    EXPECT_FALSE(closed);
+    // Alt+Space, then Close.
+    ui::headless::KeyDown(ui::VK_MENU);
+    ui::headless::KeyPress(ui::VK_SPACE, ' ');
+    ui::headless::KeyUp(ui::VK_MENU);
+    ui::headless::KeyPress('C', 'c');
+    Pump();
+    EXPECT_TRUE(closed);
 }
 
 TEST_F(SkinProvider, AnsweringTheSkinCommands) {
