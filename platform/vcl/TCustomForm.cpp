@@ -87,14 +87,17 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
     FLeft = FTop = 0;
     FWidth = 320;
     FHeight = 240;
-    FFormState = fsCreating;
     FIcon.OnChange = [this] { UpdateIcon(); };
     Screen->AddForm(this);
 }
 
 TCustomForm::~TCustomForm() { Screen->RemoveForm(this); }
 
+// A form is being created only while its stored layout is read: one built in
+// code (a message box) is ready as soon as it exists, and a frame provider
+// that waited for the creation to end would never paint it.
 void TCustomForm::ReadLayout(std::string_view layout) {
+    FFormState |= fsCreating;
     TLayoutReader(*this).Read(layout);
     DoCreate();
 }

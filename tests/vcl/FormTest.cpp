@@ -125,8 +125,13 @@ TEST_F(FormLifeCycle, LayoutBuildsControlsThenLoadedPhaseThenOnCreate) {
     EXPECT_FALSE(form->Button1->ComponentState() & csLoading);
     EXPECT_FALSE(form->Visible());
     EXPECT_EQ(form->Caption(), "Life");
+    EXPECT_FALSE(form->FormState() & fsCreating);
     form->Free();
     EXPECT_EQ(TLifeForm::Log.back(), "destroy");
+    // A form built in code has no layout to wait for.
+    auto* plain = new TForm(Application);
+    EXPECT_FALSE(plain->FormState() & fsCreating);
+    plain->Free();
 }
 
 TEST_F(FormLifeCycle, ShowCloseFreeInOrderCentredOnTheScreen) {
