@@ -66,7 +66,11 @@ class TGaugeDesktop {
 public:
     explicit TGaugeDesktop(bool onX11 = false, const char* layout = ProgressLayout) {
         ui::headless::Reset(640, 400);
-        if (onX11) ui::TWindowSystem::Get().SetBackend(ui::MakeBackend("x11"));
+        if (onX11) {
+            // The X display runs on the real clock.
+            ui::headless::SetTestClock(false);
+            ui::TWindowSystem::Get().SetBackend(ui::MakeBackend("x11"));
+        }
         vcl::Application->ClearTerminated();
         (void)controls::TsGauge::StaticClass();
         controls::RegisterControlArt();
