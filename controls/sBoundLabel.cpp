@@ -16,6 +16,13 @@ TsEditLabel::~TsEditLabel() {
     if (FBoundLabel) FBoundLabel->LabelFreed();
 }
 
+void TsEditLabel::WndProc(vcl::TMessage& message) {
+    const int width = Width(), height = Height();
+    TsLabel::WndProc(message);
+    if (message.Msg == vcl::CM_FONTCHANGED && FBoundLabel && (Width() != width || Height() != height))
+        FBoundLabel->AlignLabel();
+}
+
 const vcl::TClassInfo& TsBoundLabel::StaticClass() {
     static const vcl::TClassInfo& info =
         vcl::TClassBuilder<TsBoundLabel>("TsBoundLabel", vcl::TPersistent::StaticClass())

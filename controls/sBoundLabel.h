@@ -39,6 +39,8 @@ public:
     const vcl::TClassInfo& ClassType() const override { return StaticClass(); }
     TsBoundLabel* BoundLabel() const { return FBoundLabel; }
     void Detach() { FBoundLabel = nullptr; }
+    // A change of font re-places the label beside its edit.
+    void WndProc(vcl::TMessage& message) override;
 
 private:
     TsBoundLabel* FBoundLabel;

@@ -87,10 +87,13 @@ void TsCustomLabel::Paint() {
         vcl::TCustomLabel::Paint();
         return;
     }
-    LabelPainting = true;
+    // A paint that throws must not leave every label without skin colours.
+    struct TPaintingScope {
+        TPaintingScope() { LabelPainting = true; }
+        ~TPaintingScope() { LabelPainting = false; }
+    } scope;
     ApplySkin();
     vcl::TCustomLabel::Paint();
-    LabelPainting = false;
 }
 
 gfx::TColor TsCustomLabel::BackgroundForText() {

@@ -8,7 +8,9 @@
 #include "skinpaint/sColorOps.h"
 #include "ui/Headless.h"
 #include "ui/Keys.h"
+#include "ui/MessageLoop.h"
 #include "ui/WindowPos.h"
+#include "vcl/TApplication.h"
 #include "vcl/TEdit.h"
 
 namespace {
@@ -123,6 +125,37 @@ TEST_F(SkinnedEdit, TypingIntoTheFocusedEditChangesItsTextAndTellsOfEachChange) 
     EXPECT_FALSE(edit.SkinData().IsHot());
     EXPECT_FALSE(edit.SkinData().PictureStale);
     EXPECT_TRUE(ShowsCache(Shot(edit), *edit.SkinData().CachePicture)) << "the typed text composed";
+}
+
+TEST_F(SkinnedEdit, AnswersTheSkinCommandsAndRepaintsWhenThePaintItDeferredMayGoOn) {
+    controls::TsEdit& edit = *Form->sEdit1;
+    edit.SetText(Address);
+    Settle();
+    const auto send = [&](uint16_t command, ui::LPARAM lParam = 0) {
+        return ui::SendMessage(edit.Handle(), skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(command), lParam);
+    };
+    EXPECT_EQ(send(skin::SKC_IS_SKINNED), 1);
+    EXPECT_EQ(send(skin::SKC_GET_APPLICATION), ui::LRESULT(vcl::Application));
+
+    // A refresh brings back the section's colour and repaints.
+    edit.SetColor(gfx::clRed);
+    send(skin::SKC_REFRESH, ui::LPARAM(Manager));
+    EXPECT_EQ(edit.Color(), 0xFFFFFF);
+    EXPECT_TRUE(ShowsCache(Shot(edit), *edit.SkinData().CachePicture));
+
+    // A paint while the parent updates only validates; the end of the
+    // update paints what was deferred.
+    const gfx::TBitmap before = Shot(edit);
+    edit.SkinData().PaintSuspended = true;
+    edit.SetText("deferred");
+    const gfx::TBitmap during = Shot(edit);
+    EXPECT_TRUE(edit.SkinData().PaintSuspended);
+    EXPECT_TRUE(SameInside(before, during, {3, 3, 350, 18})) << "the old text stays while painting is deferred";
+    send(6);
+    EXPECT_FALSE(edit.SkinData().PaintSuspended);
+    const gfx::TBitmap after = Shot(edit);
+    EXPECT_FALSE(SameInside(before, after, {3, 3, 350, 18}));
+    EXPECT_TRUE(ShowsCache(after, *edit.SkinData().CachePicture));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "resources/InternalSkin.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sColorOps.h"
+#include "skinpaint/sSkinProvider.h"
 #include "ui/Headless.h"
 #include "ui/MessageLoop.h"
 #include "ui/WindowPos.h"
@@ -29,6 +30,9 @@ object EditForm: TEditForm
   Color = 15846064
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
+  object sSkinProvider1: TsSkinProvider
+    SkinData.SkinSection = 'FORM'
+  end
   object sLabel1: TsLabel
     Left = 8
     Top = 72
@@ -80,6 +84,7 @@ end
 TEditForm::TEditForm() : vcl::TForm(vcl::Application) {
     (void)controls::TsEdit::StaticClass();
     (void)controls::TsLabel::StaticClass();
+    (void)skinpaint::TsSkinProvider::StaticClass();
     PublishField("sLabel1", sLabel1);
     PublishField("sEdit1", sEdit1);
     PublishField("sLabel2", sLabel2);

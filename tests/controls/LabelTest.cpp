@@ -1,12 +1,14 @@
 // The skinned labels: the main window's three labels as the skin colours
 // them, the colour rules, the disabled text, and the caption label an edit
 // carries with its placing rules.
+#include <cstring>
 #include <memory>
 
 #include "EditTestKit.h"
 #include "controls/sBoundLabel.h"
 #include "skin/sSkinColors.h"
 #include "skinpaint/sColorOps.h"
+#include "ui/Headless.h"
 
 namespace {
 
@@ -73,7 +75,9 @@ TEST_F(SkinnedLabel, TextColourComesFromTheSkinUnlessTheLabelKeepsItsOwn) {
 TEST_F(SkinnedLabel, DisabledTextIsMixedWithWhatLiesBehindAndSkinRemovalRestoresTheWindowTextColour) {
     TsLabel& label = *Form->sLabel3;
     label.SetEnabled(false);
-    const gfx::TColor expected = skinpaint::MixColors(2171169, gfx::ColorToRGB(Form->Color()), 0.4);
+    // The skinned form answers with its section's colour for its children.
+    const gfx::TColor formColour = Manager->Sections[size_t(Manager->FindSection("FORM"))].Color;
+    const gfx::TColor expected = skinpaint::MixColors(2171169, formColour, 0.4);
     EXPECT_EQ(Darkest(Shot(label)), expected);
     label.SetEnabled(true);
 
@@ -81,6 +85,24 @@ TEST_F(SkinnedLabel, DisabledTextIsMixedWithWhatLiesBehindAndSkinRemovalRestores
     Settle();
     EXPECT_EQ(Form->sLabel1->Font().Color(), gfx::clWindowText);
     EXPECT_EQ(Form->sLabel2->Font().Color(), gfx::clWindowText);
+}
+
+TEST_F(SkinnedLabel, ACaptionSetAtRunTimeShowsAtOnceWhenRepainted) {
+    TsLabel& label = *Form->sLabel2;
+    for (const char* caption : {"Downloading... 1.5 MB of 12.3 MB (12%)", "Done."}) {
+        label.SetCaption(caption);
+        label.Repaint();
+        // What the window shows now, before the loop has run again.
+        const gfx::TBitmap now = ui::headless::WindowImage(Form->Handle());
+        Settle();
+        const gfx::TBitmap settled = ui::headless::WindowImage(Form->Handle());
+        ASSERT_EQ(now.Height(), settled.Height());
+        int differing = 0;
+        for (int y = 0; y < now.Height(); ++y)
+            differing += std::memcmp(now.ScanLine(y), settled.ScanLine(y), size_t(now.Width()) * 4) != 0;
+        EXPECT_EQ(differing, 0) << caption << ": rows painted only later";
+    }
+    EXPECT_EQ(Darkest(Shot(label)), 2171169);
 }
 
 TEST_F(BoundLabel, StandsWhereItsLayoutPutsIt) {
@@ -123,6 +145,11 @@ TEST_F(BoundLabel, StandsWhereItsLayoutPutsIt) {
     edit.SetBounds(30, 200, 200, 21);
     EXPECT_EQ(label.Left(), 30) << "follows its edit";
     EXPECT_EQ(label.Top(), 187);
+    bound.SetLayout(sclBottomCenter);
+    bound.Font().SetHeight(-20);
+    EXPECT_GT(label.Height(), 13);
+    EXPECT_EQ(label.Left(), 30 + (200 - label.Width()) / 2) << "a new font re-places the label";
+    EXPECT_EQ(label.Top(), 221);
 }
 
 TEST_F(BoundLabel, FollowsItsEditAndGoesWithIt) {
