@@ -5,10 +5,13 @@
 #include "controls/sParentPicture.h"
 
 #include "skin/sControlKinds.h"
+#include "skin/sPopupMenuHook.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sAnimTimer.h"
+#include "ui/Input.h"
 #include "vcl/TApplication.h"
 #include "vcl/TClassBuilder.h"
+#include "vcl/TMenus.h"
 #include "vcl/TWinControl.h"
 
 namespace controls {
@@ -17,6 +20,9 @@ namespace {
 
 const vcl::TIdentTable AlignmentNames{
     {"taLeftJustify", vcl::taLeftJustify}, {"taRightJustify", vcl::taRightJustify}, {"taCenter", vcl::taCenter}};
+
+// Only one menu at a time drops from a speed button.
+bool MenuShowing = false;
 
 template <class T>
 bool Store(T& field, T value) {
@@ -46,6 +52,10 @@ const vcl::TClassInfo& TsSpeedButton::StaticClass() {
             .Bool("Transparent", &B::SetTransparent)
             .Enum("Alignment", &B::SetAlignment, AlignmentNames)
             .Int("Blend", &B::SetBlend)
+            .Enum("ButtonStyle", &B::SetButtonStyle,
+                  {{"tbsButton", tbsButton}, {"tbsCheck", tbsCheck}, {"tbsDropDown", tbsDropDown},
+                   {"tbsSeparator", tbsSeparator}, {"tbsDivider", tbsDivider}})
+            .Reference<vcl::TPopupMenu>("DropdownMenu", &B::SetDropdownMenu)
             .Set("DisabledGlyphKind", &B::SetDisabledGlyphKind, {{"dgBlended", dgBlended}, {"dgGrayed", dgGrayed}})
             .Set("DisabledKind", &B::SetDisabledKind,
                  {{"dkBlended", skinpaint::dkBlended}, {"dkGrayed", skinpaint::dkGrayed}})
@@ -158,6 +168,27 @@ void TsSpeedButton::SetAlignment(vcl::TAlignment value) {
 void TsSpeedButton::SetBlend(int value) {
     if (Store(FBlend, std::clamp(value, 0, 100))) LookChanged();
 }
+void TsSpeedButton::SetButtonStyle(TsButtonStyle value) {
+    if (value == FButtonStyle) return;
+    // The arrow part comes and goes with its 16 pixels.
+    const int widening = (value == tbsDropDown) - (FButtonStyle == tbsDropDown);
+    FButtonStyle = value;
+    if (widening && !(ComponentState() & vcl::csLoading)) SetWidth(Width() + 16 * widening);
+    LookChanged();
+}
+
+void TsSpeedButton::SetDropdownMenu(vcl::TPopupMenu* value) {
+    if (value == FDropdownMenu) return;
+    if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+    FDropdownMenu = value;
+    if (value) value->FreeNotification(this);
+}
+
+void TsSpeedButton::Notification(vcl::TComponent* component, vcl::TOperation operation) {
+    vcl::TGraphicControl::Notification(component, operation);
+    if (operation == vcl::opRemove && component == FDropdownMenu) FDropdownMenu = nullptr;
+}
+
 void TsSpeedButton::SetDisabledGlyphKind(unsigned value) {
     if (Store(FDisabledGlyphKind, value)) LookChanged();
 }
@@ -258,6 +289,30 @@ void TsSpeedButton::EnabledChanged() {
     LookChanged();
 }
 
+// --- the drop-down menu
+
+bool TsSpeedButton::DropsMenu(int x) const {
+    return FButtonStyle == tbsDropDown && FDropdownMenu && Enabled() && (x >= Width() - ArrowWidth() || !OnClick);
+}
+
+void TsSpeedButton::DropMenu() {
+    if (MenuShowing) return;
+    StopFade();
+    if (skin::TsSkinManager* manager = FSkinData.UsedManager()) skin::HookPopupMenu(*FDropdownMenu, manager->Active());
+    // Without a click of its own the whole button is the menu's.
+    const bool wholeButton = !OnClick;
+    MenuShowing = FMenuDropped = true;
+    if (wholeButton) FState = bsDown;
+    LookChanged();
+    const vcl::TPoint at = ClientToScreen({0, Height() + 1});
+    FDropdownMenu->Popup(at.X, at.Y);
+    MenuShowing = FMenuDropped = false;
+    if (wholeButton && FState == bsDown) FState = FDown ? bsExclusive : bsUp;
+    const vcl::TPoint mouse = ScreenToClient(ui::GetCursorPos());
+    if (!ClientRect().Contains(mouse.X, mouse.Y)) Perform(vcl::CM_MOUSELEAVE, 0, 0);
+    LookChanged();
+}
+
 // --- hover
 
 void TsSpeedButton::MouseEntered(bool wasOver) {
@@ -267,6 +322,10 @@ void TsSpeedButton::MouseEntered(bool wasOver) {
         return;
     }
     if (OnMouseEnter) OnMouseEnter(this);
+    if (FButtonStyle == tbsSeparator || FButtonStyle == tbsDivider) {
+        FSkinData.MouseOver = false;
+        return;
+    }
     FSkinData.MouseOver = true;
     if (skin::TsSkinManager* manager = skin::TsSkinManager::DefaultManager()) manager->SpeedButtonMouseEntered(this);
     ChangeState(skinpaint::aeMouseEnter, false);
@@ -352,6 +411,10 @@ void TsSpeedButton::WndProc(vcl::TMessage& message) {
         return;
     case ui::WM_LBUTTONDOWN:
     case ui::WM_LBUTTONDBLCLK:
+        if (DropsMenu(ui::LParamToPoint(message.LParam).X)) {
+            DropMenu();
+            return;
+        }
         vcl::TGraphicControl::WndProc(message);
         ChangeState(skinpaint::aeMouseDown, true);
         return;

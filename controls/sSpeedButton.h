@@ -15,9 +15,14 @@
 #include "vcl/TGraphicControl.h"
 #include "vcl/TPicture.h"
 
+namespace vcl {
+class TPopupMenu;
+}
+
 namespace skinpaint {
 class TsAnimTimer;
 struct TsControlSkinInfo;
+struct ParentBackground;
 }
 
 namespace controls {
@@ -25,6 +30,7 @@ namespace controls {
 // The platform button's state: up, disabled, held down by the mouse, or
 // down for good (Down in a group).
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+enum TsButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 // DisabledGlyphKind flags.
 enum TsDisabledGlyphKind : unsigned { dgBlended = 1, dgGrayed = 2 };
 using TsPaintEvent = std::function<void(vcl::TObject* sender, gfx::TBitmap& picture)>;
@@ -64,6 +70,12 @@ public:
     // Transparency of the glyph in state 0, in percent (0..100).
     int Blend() const { return FBlend; }
     void SetBlend(int value);
+    // tbsDropDown adds an arrow part 16 pixels wide at the right edge, which
+    // drops DropdownMenu; separators and dividers only show their place.
+    TsButtonStyle ButtonStyle() const { return FButtonStyle; }
+    void SetButtonStyle(TsButtonStyle value);
+    vcl::TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(vcl::TPopupMenu* value);
     unsigned DisabledGlyphKind() const { return FDisabledGlyphKind; }
     void SetDisabledGlyphKind(unsigned value);
     unsigned DisabledKind() const { return FDisabledKind; }
@@ -91,6 +103,8 @@ public:
     TButtonState State() const { return FState; }
     // 2 while held down or down in a group, 1 while hot, else 0.
     int PaintState() const;
+    // The drop-down menu is showing.
+    bool MenuDropped() const { return FMenuDropped; }
     // The running fade, null when none.
     skinpaint::TsAnimTimer* FadeAnimation() const { return FFade; }
     // The two rectangles of the layout in a state.
@@ -106,6 +120,7 @@ public:
     void SetParent(vcl::TWinControl* parent) override;
 
 protected:
+    void Notification(vcl::TComponent* component, vcl::TOperation operation) override;
     void Paint() override;
     void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
     void MouseMove(vcl::TShiftState shift, int x, int y) override;
@@ -129,7 +144,15 @@ private:
     // The running fade and its frame fit the button.
     bool FadeShowing() const;
 
+    int ArrowWidth() const { return FButtonStyle == tbsDropDown ? 16 : 0; }
+    // A press that drops the menu instead of pressing the button.
+    bool DropsMenu(int x) const;
+    void DropMenu();
+
     TsButtonLayout LayoutFor(int state);
+    void PaintDivider(gfx::TBitmap& picture, const skinpaint::ParentBackground& behind);
+    void PaintArrowPart(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info,
+                        const skinpaint::ParentBackground& behind);
     void PaintCaption(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info, int state);
     void PaintGlyph(gfx::TBitmap& picture, int state);
     void PaintUnskinned(gfx::TCanvas& canvas);
@@ -154,6 +177,9 @@ private:
 
     vcl::TAlignment FAlignment = vcl::taCenter;
     int FBlend = 0;
+    TsButtonStyle FButtonStyle = tbsButton;
+    vcl::TPopupMenu* FDropdownMenu = nullptr;
+    bool FMenuDropped = false;
     unsigned FDisabledGlyphKind = dgBlended;
     unsigned FDisabledKind = skinpaint::dkBlended;
     bool FDrawOverBorder = true;

@@ -1,5 +1,7 @@
 #include "controls/sSpeedButtonLayout.h"
 
+#include <algorithm>
+
 namespace controls {
 
 namespace {
@@ -64,7 +66,9 @@ int CaptionWidthLimit(const TsButtonLayout& b) {
     if (!b.ShowCaption || !b.HasCaption) return 0;
     int limit = b.Width - 2 * b.Margin - b.Arrow;
     if (b.GlyphWidth > 0 && Horizontal(b)) limit -= b.GlyphWidth + b.Spacing;
-    return limit;
+    // A button narrower than its glyph measures its caption as one too narrow
+    // for any text, not in a negative width.
+    return std::max(limit, 0);
 }
 
 gfx::TRect CaptionBounds(const TsButtonLayout& b) {

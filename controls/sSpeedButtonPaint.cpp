@@ -38,6 +38,11 @@ int KeyedFrame(int frames, int state, bool enabled, bool down) {
     return frame < frames ? frame : 1;
 }
 
+// The section's frame entry, null without one.
+const skin::TsMaskData* FrameEntry(const skinpaint::TsControlSkinInfo& info) {
+    return info.Manager ? skinpaint::ValidEntry(*info.Manager, info.FrameIndex) : nullptr;
+}
+
 unsigned TextFormat(vcl::TAlignment alignment, bool rightToLeft) {
     unsigned format = gfx::DT_EXPANDTABS | gfx::DT_WORDBREAK;
     if (alignment == vcl::taCenter) format |= gfx::DT_CENTER;
@@ -54,6 +59,7 @@ TsButtonLayout TsSpeedButton::LayoutFor(int state) {
     TsButtonLayout b;
     b.Width = Width();
     b.Height = Height();
+    b.Arrow = ArrowWidth();
     b.Layout = FLayout;
     b.Alignment = FAlignment;
     b.Margin = FMargin;
@@ -132,6 +138,36 @@ void TsSpeedButton::PaintGlyph(gfx::TBitmap& picture, int state) {
                                weightBehind);
 }
 
+// The skin's divider line, two pixels wide, down the middle.
+void TsSpeedButton::PaintDivider(gfx::TBitmap& picture, const skinpaint::ParentBackground& behind) {
+    const skin::TsSkinManager* manager = FSkinData.UsedManager();
+    const skin::TsMaskData* entry =
+        manager ? skinpaint::ValidEntry(*manager, manager->FindMaskExact("DIVIDER", "BORDERSMASK")) : nullptr;
+    if (entry) skinpaint::PaintSkinFrame(picture, {Width() / 2 - 1, 0, Width() / 2 + 1, Height()}, behind, *entry, 0, true);
+}
+
+// The drop-down part: pressed while its menu shows, the button is down or
+// held, hot while the button is, in the section's look without the button's
+// hue and saturation; a small arrow in the look's font colour.
+void TsSpeedButton::PaintArrowPart(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info,
+                                   const skinpaint::ParentBackground& behind) {
+    if (FButtonStyle != tbsDropDown) return;
+    const int state = FMenuDropped || FDown || FState == bsDown || FState == bsExclusive ? 2 : FSkinData.IsHot() ? 1 : 0;
+    skinpaint::TsControlSkinInfo plain = info;
+    plain.HUEOffset = plain.Saturation = 0;
+    const gfx::TRect part{Width() - ArrowWidth(), 0, Width(), Height()};
+    skinpaint::PaintControlBackground(plain, behind, state, picture, {part.Left, 0}, part);
+    if (const skin::TsMaskData* frame = FrameEntry(info)) skinpaint::PaintSkinFrame(picture, part, behind, *frame, state, true);
+    const skin::TsGeneralData& section = FSkinData.Section();
+    const int look = std::clamp(state, 0, std::max(section.States - 1, 0));
+    const gfx::TColor sectionColor = look == 0 ? section.FontColor[0] : section.HotFontColor[0];
+    const gfx::TColor color = sectionColor >= 0 ? sectionColor : gfx::ColorToRGB(Font().Color());
+    const int shift = state == 2 ? 1 : 0;
+    const int x = part.Left + part.Width() / 2 + shift, y = Height() / 2 - 2 + shift;
+    for (int row = 0; row < 4; ++row)
+        skinpaint::FillRect32(picture, {x - 3 + row, y + row, x + 4 - row, y + row + 1}, color);
+}
+
 void TsSpeedButton::ComposePicture() {
     FSkinData.SizeCachePicture();
     gfx::TBitmap& picture = *FSkinData.CachePicture;
@@ -140,17 +176,21 @@ void TsSpeedButton::ComposePicture() {
     if (behind.Ready && behind.Bitmap->Width() == 0) return;
     const int state = PaintState();
     const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, state);
-    const gfx::TRect all{0, 0, Width(), Height()};
-    if (FDrawOverBorder) {
+    const gfx::TRect all{0, 0, Width() - ArrowWidth(), Height()};
+    if (FButtonStyle == tbsSeparator || FButtonStyle == tbsDivider) {
+        skinpaint::LayBackground(picture, {0, 0, Width(), Height()}, behind);
+        if (FButtonStyle == tbsDivider) PaintDivider(picture, behind);
+    } else if (FDrawOverBorder) {
+        PaintArrowPart(picture, info, behind);
         skinpaint::PaintControlItem(info, behind, true, picture, {0, 0}, all, state);
         PaintCaption(picture, info, state);
         PaintGlyph(picture, state);
     } else {
+        PaintArrowPart(picture, info, behind);
         skinpaint::PaintControlBackground(info, behind, state, picture, {0, 0}, all);
         PaintCaption(picture, info, state);
         PaintGlyph(picture, state);
-        if (const skin::TsMaskData* frame = info.Manager ? skinpaint::ValidEntry(*info.Manager, info.FrameIndex) : nullptr)
-            skinpaint::PaintSkinFrame(picture, all, behind, *frame, state, true);
+        if (const skin::TsMaskData* frame = FrameEntry(info)) skinpaint::PaintSkinFrame(picture, all, behind, *frame, state, true);
     }
     if (!Enabled()) {
         const gfx::TColor parentColor = Parent() ? Parent()->Color() : Color();

@@ -23,10 +23,12 @@
 #include "skinpaint/sAnimTimer.h"
 #include "skinpaint/sFadeBlend.h"
 #include "ui/Headless.h"
+#include "ui/Keys.h"
 #include "ui/WindowPos.h"
 #include "vcl/Resources.h"
 #include "vcl/TApplication.h"
 #include "vcl/TCustomForm.h"
+#include "vcl/TMenus.h"
 
 using controls::TsSpeedButton;
 using ui::headless::AdvanceClock;
@@ -204,46 +206,66 @@ TEST_F(SpeedButtonTest, StoredValuesAreKeptInRange) {
 // --- every look in one picture
 
 TEST_F(SpeedButtonTest, EveryLookOfTheProgramsButtonsAsRecorded) {
+    // Two bands of columns, each in the five looks.
     struct Column {
-        int Left;
+        int Band, Left;
         std::function<TsSpeedButton*(int left, int top)> Make;
     };
     const std::vector<Column> columns = {
-        {8, [this](int l, int t) { return Start(l, t); }},
-        {130, [this](int l, int t) { return Help(l, t); }},
-        {196, [this](int l, int t) { return Cancel(l, t); }},
+        {0, 8, [this](int l, int t) { return Start(l, t); }},
+        {0, 125, [this](int l, int t) { return Help(l, t); }},
+        {0, 186, [this](int l, int t) { return Cancel(l, t); }},
         // A caption that does not fit wraps at its words and is cut.
-        {278, [this](int l, int t) { return Add(l, t, 73, 25, "Convert and open the file"); }},
-        {360, [this](int l, int t) {
+        {0, 263, [this](int l, int t) { return Add(l, t, 73, 25, "Convert and open the file"); }},
+        {0, 340, [this](int l, int t) {
              TsSpeedButton* b = Start(l, t);
              b->SetMargin(2);
              b->SetSpacing(10);
              b->SetAlignment(vcl::taLeftJustify);
              return b;
          }},
-        {482, [this](int l, int t) {
+        {0, 457, [this](int l, int t) {
              TsSpeedButton* b = Start(l, t);
              b->SetLayout(controls::blGlyphRight);
              return b;
          }},
-        {604, [this](int l, int t) {
+        {1, 8, [this](int l, int t) {
              TsSpeedButton* b = Help(l, t);
              b->SetLayout(controls::blGlyphBottom);
              return b;
          }},
-        {670, [this](int l, int t) {
+        {1, 69, [this](int l, int t) {
              TsSpeedButton* b = Add(l, t, 57, 49, "", "help.png");
              b->SetGrayed(true);
              return b;
          }},
+        {1, 130, [this](int l, int t) {
+             TsSpeedButton* b = Cancel(l, t);
+             b->SetButtonStyle(controls::tbsDropDown);
+             return b;
+         }},
+        {1, 223, [this](int l, int t) {
+             TsSpeedButton* b = Add(l, t, 8, 35, "");
+             b->SetButtonStyle(controls::tbsDivider);
+             return b;
+         }},
+        // Smaller than its glyph and caption: both cut at its edges.
+        {1, 235, [this](int l, int t) { return Add(l, t, 20, 20, "Start", "start.png"); }},
+        // The skin's frame laid over glyph and caption.
+        {1, 259, [this](int l, int t) {
+             TsSpeedButton* b = Start(l, t);
+             b->SetDrawOverBorder(false);
+             return b;
+         }},
     };
     Form->Free();
-    Form = NewForm(740, 300);
+    Form = NewForm(578, 548);
+    Form->SetBounds(0, 0, Form->Width(), Form->Height());
     // Rows: normal, hot, pressed, disabled, down.
     std::vector<std::vector<TsSpeedButton*>> rows(5);
     for (size_t row = 0; row < rows.size(); ++row)
         for (const Column& column : columns) {
-            TsSpeedButton* button = column.Make(column.Left, 8 + int(row) * 60);
+            TsSpeedButton* button = column.Make(column.Left, 8 + (column.Band * 5 + int(row)) * 54);
             button->SetAnimatEvents(0);
             rows[row].push_back(button);
         }
@@ -410,6 +432,40 @@ TEST_F(SpeedButtonTest, DownInAGroupIsExclusiveAndTheLastOneStaysDownUnlessAllMa
     click(b);
     EXPECT_FALSE(b->Down());
     EXPECT_EQ(b->PaintState(), 1) << "up again, and hot under the mouse";
+}
+
+TEST_F(SpeedButtonTest, ADropDownButtonDropsItsMenuBelowItselfFromItsArrowPart) {
+    TsSpeedButton* button = Cancel(40, 40);
+    button->SetButtonStyle(controls::tbsDropDown);
+    EXPECT_EQ(button->Width(), 73 + 16) << "the arrow part widens the button";
+    auto* menu = new vcl::TPopupMenu(Form);
+    button->SetDropdownMenu(menu);
+    int clicks = 0, popups = 0;
+    bool droppedWhileShown = false;
+    button->SetOnClick([&](vcl::TObject*) { ++clicks; });
+    menu->OnPopup = [&](vcl::TObject*) {
+        ++popups;
+        droppedWhileShown = button->MenuDropped();
+    };
+    Show();
+    const auto press = [&](int x) {
+        MoveTo(*button, x, 10);
+        ui::headless::KeyPress(ui::VK_ESCAPE, 27);  // closes the menu when it shows
+        ui::headless::MouseDown();
+        ui::headless::MouseUp();
+        vcl::Application->ProcessMessages();
+    };
+    press(80);
+    EXPECT_EQ(popups, 1);
+    EXPECT_TRUE(droppedWhileShown);
+    EXPECT_EQ(menu->PopupPoint(), button->ClientToScreen({0, 26})) << "at the bottom-left corner, a pixel lower";
+    EXPECT_FALSE(button->MenuDropped());
+    EXPECT_EQ(clicks, 0);
+    press(20);
+    EXPECT_EQ(popups, 1);
+    EXPECT_EQ(clicks, 1) << "the main part clicks";
+    button->SetButtonStyle(controls::tbsButton);
+    EXPECT_EQ(button->Width(), 73);
 }
 
 // --- a stored layout
