@@ -24,6 +24,8 @@ void RegisterSkinnedClasses() {
 void CreateProgramWindows() {
     RegisterSkinnedClasses();
     skinpaint::InstallSkinEngine();
+    // The program's own icon, which windows without an icon of their own show.
+    vcl::Application->Icon().LoadFromResourceName("icon.png");
     vcl::Application->CreateForm(Form1);
     vcl::Application->CreateForm(Form2);
     vcl::Application->CreateForm(Form3);
