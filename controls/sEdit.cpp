@@ -143,8 +143,8 @@ void TsEdit::UpdatePartlyCovered() {
     FSkinData.PartlyCovered = !(inside(Left(), Top()) && inside(Left() + Width(), Top() + Height()));
 }
 
-void TsEdit::PrepareFrame() {
-    if (FSkinData.PictureStale && !FSkinData.PaintAtOnce) ComposePicture();
+void TsEdit::PrepareFrame(bool compose) {
+    if (compose || (FSkinData.PictureStale && !FSkinData.PaintAtOnce)) ComposePicture();
     skinpaint::RepaintControlCorners(skinpaint::ControlSkinInfo(FSkinData), FSkinData.IsHot() ? 1 : 0);
 }
 
@@ -172,7 +172,7 @@ void TsEdit::Paint(vcl::TMessage& message) {
         return;
     }
     UpdatePartlyCovered();
-    PrepareFrame();
+    PrepareFrame(false);
     if (given) {
         PaintFromCache(*given);
         return;
@@ -190,7 +190,7 @@ void TsEdit::Paint(vcl::TMessage& message) {
 }
 
 void TsEdit::PaintFrame() {
-    PrepareFrame();
+    PrepareFrame(false);
     if (ui::HDC dc = ui::GetWindowDC(FHandle)) {
         skinpaint::CopyBorderRing(*dc, *FSkinData.CachePicture, FrameWidth());
         ui::ReleaseDC(FHandle, dc);
@@ -222,11 +222,22 @@ bool TsEdit::HandlePaintMessage(vcl::TMessage& message) {
         case ui::WM_NCPAINT: PaintFrame(); return true;
         case ui::WM_PRINTCLIENT:
             if (auto* dc = reinterpret_cast<gfx::TCanvas*>(message.WParam)) {
-                ComposePicture();
-                skinpaint::RepaintControlCorners(skinpaint::ControlSkinInfo(FSkinData), FSkinData.IsHot() ? 1 : 0);
+                PrepareFrame(true);
                 PaintFromCache(*dc);
             }
             return true;
+        case ui::WM_PRINT:
+            // The window system prints the frame into a DC clipped to the
+            // client area's part; the skin frame needs the whole window.
+            if (auto* dc = reinterpret_cast<gfx::TCanvas*>(message.WParam);
+                dc && (message.LParam & ui::PRF_NONCLIENT)) {
+                PrepareFrame(true);
+                gfx::TBitmap& cache = *FSkinData.CachePicture;
+                dc->CopyRect({0, 0, cache.Width(), cache.Height()}, cache.Canvas(),
+                             {0, 0, cache.Width(), cache.Height()});
+                return true;
+            }
+            return false;
         case ui::WM_ERASEBKGND:
             if (FSkinData.PaintSuspended || !Enabled()) {
                 message.Result = 1;

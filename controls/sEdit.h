@@ -52,8 +52,9 @@ private:
     void Paint(vcl::TMessage& message);
     void PaintFrame();
     void PaintFromCache(gfx::TCanvas& dc);
-    // Compose when stale, then bring the see-through corners up to date.
-    void PrepareFrame();
+    // Compose (always, or when stale), then bring the see-through corners up
+    // to date.
+    void PrepareFrame(bool compose);
     void UpdatePartlyCovered();
     void RequestFramePaint();
     void FollowLabel(const vcl::TMessage& message);

@@ -88,6 +88,21 @@ TEST_F(SkinnedEdit, LooksAsRecordedInEveryState) {
     edit.SetPasswordChar('*');
     edit.SetText("secret");
     rows.push_back(Shot(edit));
+    edit.SetPasswordChar(0);
+
+    // Looks the program does not use: grey when disabled, right to left,
+    // without a border.
+    edit.SetText(Address);
+    edit.SetDisabledKind(skinpaint::dkGrayed);
+    edit.SetEnabled(false);
+    rows.push_back(Shot(edit));
+    edit.SetEnabled(true);
+    edit.SetBiDiMode(vcl::bdRightToLeft);
+    edit.Perform(vcl::CM_TEXTCHANGED, 0, 0);
+    rows.push_back(Shot(edit));
+    edit.SetBiDiMode(vcl::bdLeftToRight);
+    edit.SetBorderStyle(vcl::bsNoBorder);
+    rows.push_back(Shot(edit));
     edittest::ExpectGolden(edittest::Stack(rows), "edit-states");
 }
 
@@ -125,6 +140,15 @@ TEST_F(SkinnedEdit, TypingIntoTheFocusedEditChangesItsTextAndTellsOfEachChange) 
     EXPECT_FALSE(edit.SkinData().IsHot());
     EXPECT_FALSE(edit.SkinData().PictureStale);
     EXPECT_TRUE(ShowsCache(Shot(edit), *edit.SkinData().CachePicture)) << "the typed text composed";
+}
+
+TEST_F(SkinnedEdit, PrintsAsItShows) {
+    controls::TsEdit& edit = *Form->sEdit1;
+    edit.SetText(Address);
+    const gfx::TBitmap shown = Shot(edit);
+    gfx::TBitmap printed(edit.Width(), edit.Height());
+    ui::SendMessage(edit.Handle(), ui::WM_PRINT, ui::WPARAM(&printed.Canvas()), ui::PRF_NONCLIENT | ui::PRF_CLIENT);
+    EXPECT_TRUE(SameInside(shown, printed, {0, 0, edit.Width(), edit.Height()}));
 }
 
 TEST_F(SkinnedEdit, AnswersTheSkinCommandsAndRepaintsWhenThePaintItDeferredMayGoOn) {
