@@ -13,7 +13,6 @@
 #include "GaugeTestKit.h"
 #include "gfx/ImageCodecs.h"
 #include "skinpaint/sBlockCopy.h"
-#include "skinpaint/sColorOps.h"
 #include "vcl/VclExceptions.h"
 
 namespace {
@@ -99,18 +98,19 @@ TEST(GaugeValues, DefaultsClampingPercentagesAndRangeErrors) {
     }
 }
 
-// One picture, one gauge of the progress window per row: the values 47 (a
-// new gauge), 0, 50, 100 and 150 (out of range), then both gauges sweeping,
-// at 100 and 50, at four moments of one sweep.
+// One picture, one gauge of the progress window on its skinned form per row:
+// the values 47 (a new gauge), 0, 50, 100 and 150 (out of range), then both
+// gauges sweeping, at 100 and 50, at four moments of one sweep.
 TEST(GaugeGolden, ProgressWindowGaugesAsRecorded) {
     TGaugeDesktop desktop;
     TsGauge& full = *desktop.Form->sGauge1;
     TsGauge& half = *desktop.Form->sGauge2;
-    constexpr int RowHeight = 19;
+    // A little of the skinned form around each gauge shows its corners.
+    constexpr int Margin = 3, RowHeight = 17 + 2 * Margin;
     std::vector<gfx::TBitmap> rows;
     for (int value : {47, 0, 50, 100, 150}) {
         full.SetProgress(value);
-        rows.push_back(desktop.Shown(full));
+        rows.push_back(desktop.Shown(full, Margin));
     }
     full.SetProgress(100);
     half.SetProgress(50);
@@ -118,11 +118,10 @@ TEST(GaugeGolden, ProgressWindowGaugesAsRecorded) {
     for (int tick : {10, 20, 30, 40}) {
         Ticks(tick - ticked);
         ticked = tick;
-        rows.push_back(desktop.Shown(full));
-        rows.push_back(desktop.Shown(half));
+        rows.push_back(desktop.Shown(full, Margin));
+        rows.push_back(desktop.Shown(half, Margin));
     }
-    gfx::TBitmap sheet(full.Width(), RowHeight * int(rows.size()));
-    skinpaint::FillRect32(sheet, {0, 0, sheet.Width(), sheet.Height()}, 0xFF00FF);
+    gfx::TBitmap sheet(full.Width() + 2 * Margin, RowHeight * int(rows.size()));
     for (size_t i = 0; i < rows.size(); ++i)
         skinpaint::CopyBlock(sheet, 0, RowHeight * int(i), rows[i], {0, 0, rows[i].Width(), rows[i].Height()});
 

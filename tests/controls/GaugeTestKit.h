@@ -1,6 +1,6 @@
 #pragma once
-// The progress window's two gauges on a headless desktop with the internal
-// skin, made from a stored layout as the program makes them.
+// The progress window's two gauges on its skinned form, on a headless desktop
+// with the internal skin, made from a stored layout as the program makes them.
 #include <string>
 
 #include "controls/sControlArt.h"
@@ -9,6 +9,7 @@
 #include "skin/sSkinManager.h"
 #include "skin/sStoredSkins.h"
 #include "skinpaint/sBlockCopy.h"
+#include "skinpaint/sSkinProvider.h"
 #include "ui/Backend.h"
 #include "ui/Headless.h"
 #include "ui/MessageLoop.h"
@@ -28,6 +29,9 @@ object GaugeForm: TGaugeForm
   Color = clBtnFace
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
+  object sSkinProvider1: TsSkinProvider
+    SkinData.SkinSection = 'FORM'
+  end
   object sGauge1: TsGauge
     Left = 8
     Top = 48
@@ -73,6 +77,7 @@ public:
         }
         vcl::Application->ClearTerminated();
         (void)controls::TsGauge::StaticClass();
+        (void)skinpaint::TsSkinProvider::StaticClass();
         controls::RegisterControlArt();
         Manager = new skin::TsSkinManager(vcl::Application);
         skin::TsStoredSkin& stored = Manager->InternalSkins().Add();
@@ -92,18 +97,18 @@ public:
     TGaugeDesktop(const TGaugeDesktop&) = delete;
     TGaugeDesktop& operator=(const TGaugeDesktop&) = delete;
 
-    // What the desktop shows where a gauge lies.
-    gfx::TBitmap Shown(controls::TsGauge& gauge) const;
+    // What the desktop shows where a gauge lies, and `margin` pixels around.
+    gfx::TBitmap Shown(controls::TsGauge& gauge, int margin = 0) const;
 
     skin::TsSkinManager* Manager = nullptr;
     TGaugeForm* Form = nullptr;
 };
 
-inline gfx::TBitmap TGaugeDesktop::Shown(controls::TsGauge& gauge) const {
+inline gfx::TBitmap TGaugeDesktop::Shown(controls::TsGauge& gauge, int margin) const {
     const gfx::TBitmap desktop = ui::headless::ComposeDesktop();
-    const gfx::TPoint at = gauge.ClientToScreen({0, 0});
-    gfx::TBitmap picture(gauge.Width(), gauge.Height());
-    skinpaint::CopyBlock(picture, 0, 0, desktop, gfx::Bounds(at.X, at.Y, gauge.Width(), gauge.Height()));
+    const gfx::TPoint at = gauge.ClientToScreen({-margin, -margin});
+    gfx::TBitmap picture(gauge.Width() + 2 * margin, gauge.Height() + 2 * margin);
+    skinpaint::CopyBlock(picture, 0, 0, desktop, gfx::Bounds(at.X, at.Y, picture.Width(), picture.Height()));
     return picture;
 }
 

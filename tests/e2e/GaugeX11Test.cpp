@@ -34,6 +34,9 @@ object GaugeForm: TGaugeForm
   Color = clBtnFace
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
+  object sSkinProvider1: TsSkinProvider
+    SkinData.SkinSection = 'FORM'
+  end
   object Plain100: TGauge
     Left = 8
     Top = 8
