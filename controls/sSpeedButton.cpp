@@ -11,6 +11,7 @@
 #include "ui/Input.h"
 #include "vcl/TApplication.h"
 #include "vcl/TClassBuilder.h"
+#include "vcl/TImageList.h"
 #include "vcl/TMenus.h"
 #include "vcl/TWinControl.h"
 
@@ -61,6 +62,9 @@ const vcl::TClassInfo& TsSpeedButton::StaticClass() {
                  {{"dkBlended", skinpaint::dkBlended}, {"dkGrayed", skinpaint::dkGrayed}})
             .Bool("DrawOverBorder", &B::SetDrawOverBorder)
             .Bool("Grayed", &B::SetGrayed)
+            .Reference<vcl::TCustomImageList>("Images", &B::SetImages)
+            .Int("ImageIndex", &B::SetImageIndex)
+            .Bool("Reflected", &B::SetReflected)
             .Bool("ShowCaption", &B::SetShowCaption)
             .Int("TextOffset", &B::SetTextOffset)
             .Enum("TextAlignment", &B::SetTextAlignment, AlignmentNames)
@@ -184,9 +188,30 @@ void TsSpeedButton::SetDropdownMenu(vcl::TPopupMenu* value) {
     if (value) value->FreeNotification(this);
 }
 
+void TsSpeedButton::SetImages(vcl::TCustomImageList* value) {
+    if (value == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (value) value->FreeNotification(this);
+    LookChanged();
+}
+
+void TsSpeedButton::SetImageIndex(int value) {
+    if (Store(FImageIndex, value)) LookChanged();
+}
+
+void TsSpeedButton::SetReflected(bool value) {
+    if (Store(FReflected, value)) LookChanged();
+}
+
 void TsSpeedButton::Notification(vcl::TComponent* component, vcl::TOperation operation) {
     vcl::TGraphicControl::Notification(component, operation);
-    if (operation == vcl::opRemove && component == FDropdownMenu) FDropdownMenu = nullptr;
+    if (operation != vcl::opRemove) return;
+    if (component == FDropdownMenu) FDropdownMenu = nullptr;
+    if (component == FImages) {
+        FImages = nullptr;
+        LookChanged();
+    }
 }
 
 void TsSpeedButton::SetDisabledGlyphKind(unsigned value) {

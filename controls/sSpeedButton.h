@@ -16,6 +16,7 @@
 #include "vcl/TPicture.h"
 
 namespace vcl {
+class TCustomImageList;
 class TPopupMenu;
 }
 
@@ -86,6 +87,14 @@ public:
     // The glyph grey in state 0.
     bool Grayed() const { return FGrayed; }
     void SetGrayed(bool value);
+    // The glyph from an image list when Glyph is empty.
+    vcl::TCustomImageList* Images() const { return FImages; }
+    void SetImages(vcl::TCustomImageList* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    // A 32-bit glyph with its reflection below it, raised by a sixth of its height.
+    bool Reflected() const { return FReflected; }
+    void SetReflected(bool value);
     bool ShowCaption() const { return FShowCaption; }
     void SetShowCaption(bool value);
     int TextOffset() const { return FTextOffset; }
@@ -155,6 +164,8 @@ private:
                         const skinpaint::ParentBackground& behind);
     void PaintCaption(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info, int state);
     void PaintGlyph(gfx::TBitmap& picture, int state);
+    // The image list's picture at ImageIndex, when Glyph is empty; else null.
+    const gfx::TBitmap* ListImage() const;
     void PaintUnskinned(gfx::TCanvas& canvas);
 
     skin::TsCtrlSkinData FSkinData;
@@ -184,6 +195,9 @@ private:
     unsigned FDisabledKind = skinpaint::dkBlended;
     bool FDrawOverBorder = true;
     bool FGrayed = false;
+    vcl::TCustomImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    bool FReflected = false;
     bool FShowCaption = true;
     int FTextOffset = 0;
     vcl::TAlignment FTextAlignment = vcl::taCenter;

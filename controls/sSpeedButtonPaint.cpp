@@ -15,6 +15,7 @@
 #include "skinpaint/sSkinFrame.h"
 #include "skinpaint/sSkinText.h"
 #include "vcl/DrawHelpers.h"
+#include "vcl/TImageList.h"
 #include "vcl/TWinControl.h"
 
 namespace controls {
@@ -43,6 +44,19 @@ const skin::TsMaskData* FrameEntry(const skinpaint::TsControlSkinInfo& info) {
     return info.Manager ? skinpaint::ValidEntry(*info.Manager, info.FrameIndex) : nullptr;
 }
 
+// The glyph mirrored below itself over a third of its height, fading out
+// from 60 percent transparency.
+void PaintReflection(gfx::TBitmap& picture, const gfx::TRect& glyphRect, const gfx::TBitmap& glyph,
+                     const gfx::TRect& frame, int transparency, skinpaint::TColor tint) {
+    const int rows = frame.Height() / 3;
+    for (int i = 0; i < rows; ++i) {
+        const int fade = 60 + 40 * i / rows;
+        skinpaint::DrawAlphaImage(picture, gfx::Bounds(glyphRect.Left, glyphRect.Bottom + i, frame.Width(), 1), glyph,
+                                  gfx::Bounds(frame.Left, frame.Bottom - 1 - i, frame.Width(), 1),
+                                  std::max(transparency, fade), tint);
+    }
+}
+
 unsigned TextFormat(vcl::TAlignment alignment, bool rightToLeft) {
     unsigned format = gfx::DT_EXPANDTABS | gfx::DT_WORDBREAK;
     if (alignment == vcl::taCenter) format |= gfx::DT_CENTER;
@@ -67,7 +81,11 @@ TsButtonLayout TsSpeedButton::LayoutFor(int state) {
     if (!FGlyph.Empty()) {
         b.GlyphWidth = FGlyph.Width() / FNumGlyphs;
         b.GlyphHeight = FGlyph.Height();
+    } else if (ListImage()) {
+        b.GlyphWidth = FImages->Width() / FNumGlyphs;
+        b.GlyphHeight = FImages->Height();
     }
+    b.Raised = FReflected;
     b.HasCaption = !Caption().empty();
     b.ShowCaption = FShowCaption;
     b.TextOffset = FTextOffset;
@@ -100,7 +118,19 @@ void TsSpeedButton::PaintCaption(gfx::TBitmap& picture, const skinpaint::TsContr
                                 TextFormat(FTextAlignment, UseRightToLeftReading()), r);
 }
 
+const gfx::TBitmap* TsSpeedButton::ListImage() const {
+    if (!FGlyph.Empty() || !FImages || FImageIndex < 0 || FImageIndex >= FImages->Count()) return nullptr;
+    return &FImages->Image(FImageIndex);
+}
+
 void TsSpeedButton::PaintGlyph(gfx::TBitmap& picture, int state) {
+    if (const gfx::TBitmap* image = ListImage()) {
+        // The list keeps its pictures with alpha; a disabled one at half strength.
+        const bool faded = !Enabled() && (FDisabledGlyphKind & dgBlended);
+        skinpaint::DrawAlphaImage(picture, GlyphBounds(state), *image, {0, 0, image->Width(), image->Height()},
+                                  faded ? 50 : 0, skinpaint::NO_TINT);
+        return;
+    }
     gfx::TBitmap& glyph = FGlyph.Bitmap();
     const int frames = FNumGlyphs;
     const int gw = glyph.Width() / frames, gh = glyph.Height();
@@ -114,8 +144,10 @@ void TsSpeedButton::PaintGlyph(gfx::TBitmap& picture, int state) {
     if (glyph.PixelFormat() == gfx::pf32bit) {
         const int frame = std::min(state, frames - 1);
         const bool tinted = (state == 0 && FGrayed) || (!Enabled() && (FDisabledGlyphKind & dgGrayed));
-        skinpaint::DrawAlphaImage(picture, r, glyph, gfx::Bounds(frame * gw, 0, gw, gh), state == 0 ? FBlend : 0,
-                                  tinted ? FSkinData.Section().Color : skinpaint::NO_TINT);
+        const int transparency = state == 0 ? FBlend : 0;
+        const skinpaint::TColor tint = tinted ? FSkinData.Section().Color : skinpaint::NO_TINT;
+        skinpaint::DrawAlphaImage(picture, r, glyph, gfx::Bounds(frame * gw, 0, gw, gh), transparency, tint);
+        if (FReflected) PaintReflection(picture, r, glyph, gfx::Bounds(frame * gw, 0, gw, gh), transparency, tint);
         return;
     }
 

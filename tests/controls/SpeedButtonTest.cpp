@@ -28,6 +28,7 @@
 #include "vcl/Resources.h"
 #include "vcl/TApplication.h"
 #include "vcl/TCustomForm.h"
+#include "vcl/TImageList.h"
 #include "vcl/TMenus.h"
 
 using controls::TsSpeedButton;
@@ -206,6 +207,13 @@ TEST_F(SpeedButtonTest, StoredValuesAreKeptInRange) {
 // --- every look in one picture
 
 TEST_F(SpeedButtonTest, EveryLookOfTheProgramsButtonsAsRecorded) {
+    Form->Free();
+    Form = NewForm(578, 548);
+    Form->SetBounds(0, 0, Form->Width(), Form->Height());
+    auto* images = new vcl::TImageList(Form);
+    images->SetWidth(24);
+    images->SetHeight(24);
+    images->AddResource("help.png");
     // Two bands of columns, each in the five looks.
     struct Column {
         int Band, Left;
@@ -257,10 +265,20 @@ TEST_F(SpeedButtonTest, EveryLookOfTheProgramsButtonsAsRecorded) {
              b->SetDrawOverBorder(false);
              return b;
          }},
+        {1, 376, [this](int l, int t) {
+             TsSpeedButton* b = Start(l, t);
+             b->SetReflected(true);
+             return b;
+         }},
+        // The glyph from an image list.
+        {1, 493, [this, images](int l, int t) {
+             TsSpeedButton* b = Add(l, t, 57, 49, "Help");
+             b->SetLayout(controls::blGlyphTop);
+             b->SetImages(images);
+             b->SetImageIndex(0);
+             return b;
+         }},
     };
-    Form->Free();
-    Form = NewForm(578, 548);
-    Form->SetBounds(0, 0, Form->Width(), Form->Height());
     // Rows: normal, hot, pressed, disabled, down.
     std::vector<std::vector<TsSpeedButton*>> rows(5);
     for (size_t row = 0; row < rows.size(); ++row)
