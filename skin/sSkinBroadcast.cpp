@@ -77,6 +77,8 @@ void DeliverToChildren(vcl::TWinControl& parent, const vcl::TMessage& message) {
     }
 }
 
+// The framework has no MDI forms: no form is an MDI child left to its
+// parent, and no MDI client window needs the message besides the forms.
 void BroadcastSkinCommand(const vcl::TMessage& message) {
     std::vector<vcl::TCustomForm*> reached;
     vcl::TApplication& application = *vcl::Application;

@@ -8,11 +8,13 @@
 #include "skin/sDialogHook.h"
 #include "skin/sGlowHook.h"
 #include "skin/sHueSaturation.h"
+#include "skin/sMainWindowHook.h"
 #include "skin/sSkinBroadcast.h"
 #include "skin/sSkinCommands.h"
 #include "skin/sSkinFeed.h"
 #include "skin/sSkinLoader.h"
 #include "skin/sWindowAdapter.h"
+#include "skin/sWindowRelay.h"
 #include "ui/Layered.h"
 #include "ui/MessageLoop.h"
 #include "ui/Metrics.h"
@@ -71,47 +73,6 @@ void RedrawCompletely(ui::HWND window) {
 
 }  // namespace
 
-// Takes the live skin feed at the window that receives feeds, in front of the
-// window's own procedure. A relay whose manager went while others had put
-// their procedures in front of it cannot be taken out of the chain; it then
-// only passes messages on and frees itself with the window.
-class TacFeedRelay {
-public:
-    TacFeedRelay(TsSkinManager* manager, ui::HWND window) : FManager(manager), FWindow(window) {
-        FPrevious = ui::SetWindowProc(window, Proc());
-    }
-
-    ui::TWndProc Proc() { return ui::TWndProc::Method<TacFeedRelay, &TacFeedRelay::WndProc>(this); }
-    ui::HWND Window() const { return FWindow; }
-
-    // True when the relay left the chain and may be freed.
-    bool Detach() {
-        FManager = nullptr;
-        if (!ui::IsWindow(FWindow)) return true;
-        if (ui::GetWindowProc(FWindow) != Proc()) return false;
-        ui::SetWindowProc(FWindow, FPrevious);
-        return true;
-    }
-
-private:
-    ui::LRESULT WndProc(ui::HWND hwnd, ui::UINT msg, ui::WPARAM wParam, ui::LPARAM lParam) {
-        if (FManager && msg == ui::WM_COPYDATA && wParam == SkinFeedCopyDataCode && lParam) {
-            const auto& data = *reinterpret_cast<const ui::TCopyDataStruct*>(lParam);
-            const std::string_view block =
-                data.Bytes ? std::string_view(static_cast<const char*>(data.Bytes), data.Size) : std::string_view();
-            return FManager->ReceiveSkinFeed(block) ? 1 : 0;
-        }
-        const ui::TWndProc previous = FPrevious;
-        const ui::LRESULT result = ui::CallWindowProc(previous, hwnd, msg, wParam, lParam);
-        if (msg == ui::WM_NCDESTROY && !FManager) delete this;
-        return result;
-    }
-
-    TsSkinManager* FManager;
-    ui::HWND FWindow;
-    ui::TWndProc FPrevious;
-};
-
 const vcl::TClassInfo& TsSkinManager::StaticClass() {
     using T = TsSkinManager;
     using vcl::TLayoutReader;
@@ -156,7 +117,10 @@ namespace {
 
 TsSkinManager::TsSkinManager(vcl::TComponent* owner)
     : vcl::TComponent(owner), FInternalSkins([this] { SkinListChanged(); }) {
-    if (!gDefault) gDefault = this;
+    if (!gDefault) {
+        gDefault = this;
+        HookMainWindow();
+    }
     FCommonSections.SetCaseSensitive(true);
     FThirdParty.FillDefaults();
     FThirdParty.Mirror();
@@ -168,6 +132,7 @@ TsSkinManager::~TsSkinManager() {
     if (gDefault == this) {
         gDefault = nullptr;
         RemoveDialogHook();
+        UnhookMainWindow();
     }
 }
 
@@ -297,12 +262,15 @@ void TsSkinManager::Recolour() {
     if (!FSkipApply) RepaintAll(true);
 }
 
+// Setting it true applies this manager's skin again even when it is the
+// default already; false only counts while no manager is the default.
 void TsSkinManager::SetIsDefault(bool value) {
-    if (gDefault == this || (!value && gDefault)) return;
+    if (!value && gDefault) return;
     gDefault = this;
+    HookMainWindow();
     if (FActive)
         ApplySkin(true);
-    else
+    else if (!Loading())
         RemoveSkin();
 }
 
@@ -353,9 +321,9 @@ void TsSkinManager::ApplySkin(bool animate) {
 
 void TsSkinManager::RemoveSkin() {
     HideAllGlows();
-    // The hook serves the default manager only; another manager's skin going
-    // leaves it alone.
-    if (IsDefault()) RemoveDialogHook();
+    // Whichever manager's skin goes takes the dialog hook off (and frees what
+    // it adapted); the default manager puts it back when it applies again.
+    RemoveDialogHook();
     GlobalInfo.SkinApplied = false;
     Broadcast(SKC_REMOVE_SKIN);
     TsSkinTables::Clear();
@@ -440,7 +408,15 @@ void TsSkinManager::SpeedButtonMouseEntered(vcl::TControl* button) {
 void TsSkinManager::SetFeedTarget(ui::HWND window) {
     ReleaseFeedTarget();
     if (!ui::IsWindow(window)) return;
-    FFeedRelay = std::make_unique<TacFeedRelay>(this, window);
+    FFeedRelay = std::make_unique<TacWindowRelay>(
+        window, [this](ui::UINT msg, ui::WPARAM wParam, ui::LPARAM lParam, ui::LRESULT& result) {
+            if (msg != ui::WM_COPYDATA || wParam != SkinFeedCopyDataCode || !lParam) return false;
+            const auto& data = *reinterpret_cast<const ui::TCopyDataStruct*>(lParam);
+            const std::string_view block =
+                data.Bytes ? std::string_view(static_cast<const char*>(data.Bytes), data.Size) : std::string_view();
+            result = ReceiveSkinFeed(block) ? 1 : 0;
+            return true;
+        });
     AnnounceSkinFeedTarget(window);
 }
 
@@ -448,10 +424,7 @@ ui::HWND TsSkinManager::FeedTarget() const {
     return FFeedRelay && ui::IsWindow(FFeedRelay->Window()) ? FFeedRelay->Window() : nullptr;
 }
 
-void TsSkinManager::ReleaseFeedTarget() {
-    if (FFeedRelay && !FFeedRelay->Detach()) static_cast<void>(FFeedRelay.release());
-    FFeedRelay.reset();
-}
+void TsSkinManager::ReleaseFeedTarget() { TacWindowRelay::Release(FFeedRelay); }
 
 bool TsSkinManager::ReceiveSkinFeed(std::string_view block) {
     TacSkinFeed feed;

@@ -29,7 +29,7 @@
 
 namespace skin {
 
-class TacFeedRelay;
+class TacWindowRelay;
 
 enum TacSkinningRule : unsigned { srStdForms = 0x1, srStdDialogs = 0x2, srThirdParty = 0x4 };
 using TacSkinningRules = unsigned;
@@ -191,7 +191,8 @@ private:
     ui::HWND FControlUnderMouse = nullptr;
     vcl::TControl* FSpeedButtonUnderMouse = nullptr;
 
-    std::unique_ptr<TacFeedRelay> FFeedRelay;
+    // Takes the live skin feed in front of the feed target's own procedure.
+    std::unique_ptr<TacWindowRelay> FFeedRelay;
     // Once a feed has come, skin folders win over package files.
     bool FFeedReceived = false;
     // The options text of the feed being loaded.

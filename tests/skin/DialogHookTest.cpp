@@ -178,6 +178,20 @@ TEST_F(DialogHook, WhatWasMadeGoesWithItsWindowOrWithTheSkin) {
     EXPECT_EQ(Adapter.Notes, (TNotes{"free menu", "free dialog"}));
 }
 
+TEST_F(DialogHook, AnyManagerRemovingItsSkinTakesTheHookOff) {
+    TsSkinManager& other = NewManager();
+    other.SetSkinName(std::string(resources::InternalSkinName));
+    Dialog("Adapted");
+    Windows.push_back(ui::CreateWindowEx(0, ui::MenuClassName, "", ui::WS_POPUP, 0, 0, 50, 50, nullptr, 0));
+    Adapter.Notes.clear();
+    other.SetActive(false);
+    EXPECT_FALSE(DialogHookInstalled());
+    EXPECT_EQ(Adapter.Notes, (TNotes{"free menu", "free dialog"}));
+    // The default manager puts it back with its next skin.
+    Manager->SetSkinName(std::string(resources::InternalSkinName));
+    EXPECT_TRUE(DialogHookInstalled());
+}
+
 TEST_F(DialogHook, WithoutAnAdapterNothingIsAdaptedAndEachWindowOnlyOnce) {
     SetWindowAdapter(nullptr);
     Dialog("Unseen");
