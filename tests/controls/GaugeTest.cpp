@@ -225,4 +225,31 @@ TEST(GaugeLight, SweepsEveryHundredAndSecondTickAndRestsBetween) {
     EXPECT_FALSE(gauge.LightRunning());
 }
 
+// The manager's broadcasts: without a skin the gauge looks like the plain
+// gauge and its light stops; with the skin back it sweeps again.
+TEST(GaugeSkin, RemovingTheSkinStopsTheLightAndApplyingItAgainRestartsIt) {
+    TGaugeDesktop desktop;
+    TsGauge& gauge = *desktop.Form->sGauge1;
+    gauge.SetProgress(50);
+    Ticks(1);
+    const gfx::TBitmap skinned = desktop.Shown(gauge);
+
+    desktop.Manager->SetActive(false);
+    ui::ProcessPendingMessages();
+    EXPECT_FALSE(gauge.LightRunning());
+    const gfx::TBitmap plain = desktop.Shown(gauge);
+    // The plain look: a black bar over white in a black border.
+    EXPECT_EQ(Brightness(plain, 0, 0), 0);
+    EXPECT_EQ(Brightness(plain, 20, 8), 0);
+    EXPECT_EQ(Brightness(plain, 300, 8), 3 * 255);
+
+    desktop.Manager->SetActive(true);
+    ui::ProcessPendingMessages();
+    EXPECT_TRUE(gauge.LightRunning());
+    Ticks(1);
+    const gfx::TBitmap again = desktop.Shown(gauge);
+    EXPECT_EQ(Brightness(again, 300, 8), Brightness(skinned, 300, 8)) << "the skinned trough is back";
+    EXPECT_EQ(Brightness(again, 100, 8), Brightness(skinned, 100, 8)) << "and the bar, where the light is not";
+}
+
 }  // namespace
