@@ -201,7 +201,7 @@ TsCheckBox::TBoxPicture TsCheckBox::BoxPicture() const {
     const skin::TsSkinManager* manager = FSkinData.UsedManager();
     if (!manager || !Skinned()) return box;
     const skin::TsCommonIndexes& indexes = manager->CommonIndexes();
-    const int index = State() == vcl::cbChecked   ? indexes.CheckBoxChecked
+    const int index = State() == vcl::cbChecked  ? indexes.CheckBoxChecked
                       : State() == vcl::cbGrayed ? indexes.CheckBoxGrayed
                                                  : indexes.CheckBoxUnChecked;
     if (!manager->IsValidImgIndex(index)) return box;
@@ -271,8 +271,8 @@ void TsCheckBox::PaintBox(const TBoxPicture& box, int frame) {
     gfx::TBitmap& cache = *FSkinData.CachePicture;
     const gfx::TRect r = BoxRect(box);
     if (box.Entry) {
-        skinpaint::PaintMaskGlyph(cache, {r.Left, r.Top}, frame, skinpaint::BackgroundFromBitmap(cache, 0, 0), *box.Entry,
-                                  skinpaint::gdNormal);
+        skinpaint::PaintMaskGlyph(cache, {r.Left, r.Top}, frame, skinpaint::BackgroundFromBitmap(cache, 0, 0),
+                                  *box.Entry, skinpaint::gdNormal);
     } else if (box.Bitmap) {
         gfx::TBitmap picture;
         picture.Assign(*box.Bitmap);
@@ -343,9 +343,9 @@ void TsCheckBox::ChangeState(skinpaint::TacAnimatEvent event, bool fast) {
 
 void TsCheckBox::ButtonClicked() {
     switch (State()) {
-    case vcl::cbUnchecked: SetState(vcl::cbChecked); break;
-    case vcl::cbChecked: SetState(AllowGrayed() ? vcl::cbGrayed : vcl::cbUnchecked); break;
-    case vcl::cbGrayed: SetState(vcl::cbUnchecked); break;
+        case vcl::cbUnchecked: SetState(vcl::cbChecked); break;
+        case vcl::cbChecked: SetState(AllowGrayed() ? vcl::cbGrayed : vcl::cbUnchecked); break;
+        case vcl::cbGrayed: SetState(vcl::cbUnchecked); break;
     }
 }
 
@@ -357,33 +357,33 @@ void TsCheckBox::Click() {
 bool TsCheckBox::SkinCommand(vcl::TMessage& m) {
     const uint16_t command = skin::SkinCommandOf(m.WParam);
     switch (command) {
-    case skin::SKC_APPLY_SKIN:
-    case skin::SKC_REMOVE_SKIN:
-    case skin::SKC_REFRESH:
-        if (m.LParam != reinterpret_cast<ui::LPARAM>(FSkinData.UsedManager())) return FSkinData.ProcessMessage(m);
-        skinpaint::StopControlFade(FFade, FSkinData);
-        FSkinData.ProcessMessage(m);
-        // Refreshed, or back to the framework's own look (checked as before):
-        // the size follows.
-        if (command != skin::SKC_APPLY_SKIN) AdjustSize();
-        Invalidate();
-        return true;
-    case SKC_PARENT_UPDATED:
-        if (FSkinData.PaintSuspended || FSkinData.PartlyCovered) {
-            FSkinData.PaintSuspended = false;
+        case skin::SKC_APPLY_SKIN:
+        case skin::SKC_REMOVE_SKIN:
+        case skin::SKC_REFRESH:
+            if (m.LParam != reinterpret_cast<ui::LPARAM>(FSkinData.UsedManager())) return FSkinData.ProcessMessage(m);
+            skinpaint::StopControlFade(FFade, FSkinData);
+            FSkinData.ProcessMessage(m);
+            // Refreshed, or back to the framework's own look (checked as before):
+            // the size follows.
+            if (command != skin::SKC_APPLY_SKIN) AdjustSize();
             Invalidate();
-        }
-        return true;
-    case skin::SKC_PREPARE_REFRESH:
-        // The fade's last frame is the new look rounded down a little; the
-        // look itself stands once it has ended, with whatever changed
-        // meanwhile (the focus came, say).
-        if (FFade) Invalidate();
-        skinpaint::StopControlFade(FFade, FSkinData);
-        return true;
-    case skinpaint::SKC_FADE_PAINT_NEW: ComposePicture(); return true;
-    case skinpaint::SKC_FADE_FRAME: m.Result = 0; return true;
-    default: return FSkinData.ProcessMessage(m);
+            return true;
+        case SKC_PARENT_UPDATED:
+            if (FSkinData.PaintSuspended || FSkinData.PartlyCovered) {
+                FSkinData.PaintSuspended = false;
+                Invalidate();
+            }
+            return true;
+        case skin::SKC_PREPARE_REFRESH:
+            // The fade's last frame is the new look rounded down a little; the
+            // look itself stands once it has ended, with whatever changed
+            // meanwhile (the focus came, say).
+            if (FFade) Invalidate();
+            skinpaint::StopControlFade(FFade, FSkinData);
+            return true;
+        case skinpaint::SKC_FADE_PAINT_NEW: ComposePicture(); return true;
+        case skinpaint::SKC_FADE_FRAME: m.Result = 0; return true;
+        default: return FSkinData.ProcessMessage(m);
     }
 }
 
@@ -401,61 +401,61 @@ void TsCheckBox::Release(vcl::TMessage& m) {
 // The input of an enabled skinned check box; true when handled whole.
 bool TsCheckBox::SkinnedInput(vcl::TMessage& m) {
     switch (m.Msg) {
-    case ui::WM_SETFOCUS:
-        vcl::TCheckBox::WndProc(m);
-        FSkinData.PictureStale = true;
-        if (!FFade) Invalidate();
-        return true;
-    case ui::WM_KILLFOCUS:
-        skinpaint::StopControlFade(FFade, FSkinData);
-        vcl::TCheckBox::WndProc(m);
-        FSkinData.HasFocus = false;
-        FSkinData.MouseOver = false;
-        FHeldDown = false;
-        FSkinData.PictureStale = true;
-        Invalidate();
-        return true;
-    case vcl::CM_MOUSEENTER:
-        if (m.LParam == 0) ChangeState(skinpaint::aeMouseEnter, false);
-        return false;
-    case vcl::CM_MOUSELEAVE:
-        if (m.LParam == 0) {
+        case ui::WM_SETFOCUS:
+            vcl::TCheckBox::WndProc(m);
+            FSkinData.PictureStale = true;
+            if (!FFade) Invalidate();
+            return true;
+        case ui::WM_KILLFOCUS:
+            skinpaint::StopControlFade(FFade, FSkinData);
+            vcl::TCheckBox::WndProc(m);
+            FSkinData.HasFocus = false;
             FSkinData.MouseOver = false;
             FHeldDown = false;
-            ChangeState(skinpaint::aeMouseLeave, false);
-        }
-        return false;
-    case ui::WM_LBUTTONDOWN:
-    case ui::WM_LBUTTONDBLCLK:
-        if (!FReadOnly) {
-            FHeldDown = true;
-            ChangeState(skinpaint::aeMouseDown, true);
-            if (CanFocus() && !Focused()) SetFocus();
-        }
-        // The framework's button tracking stays out: leaving the box ends the press.
-        vcl::TWinControl::WndProc(m);
-        return true;
-    case ui::WM_LBUTTONUP: Release(m); return true;
-    case ui::WM_KEYDOWN:
-        if (!Key(m, ui::VK_SPACE)) return false;
-        if (!FReadOnly) {
-            FHeldDown = true;
-            if (CanFocus() && !Focused()) SetFocus();
+            FSkinData.PictureStale = true;
             Invalidate();
-        }
-        vcl::TWinControl::WndProc(m);
-        return true;
-    case ui::WM_KEYUP:
-        if (!Key(m, ui::VK_SPACE)) return false;
-        Release(m);
-        return true;
-    case vcl::CM_TEXTCHANGED:
-    case vcl::CM_FONTCHANGED:
-        vcl::TCheckBox::WndProc(m);
-        AdjustSize();
-        FSkinData.RequestRepaint();
-        return true;
-    default: return false;
+            return true;
+        case vcl::CM_MOUSEENTER:
+            if (m.LParam == 0) ChangeState(skinpaint::aeMouseEnter, false);
+            return false;
+        case vcl::CM_MOUSELEAVE:
+            if (m.LParam == 0) {
+                FSkinData.MouseOver = false;
+                FHeldDown = false;
+                ChangeState(skinpaint::aeMouseLeave, false);
+            }
+            return false;
+        case ui::WM_LBUTTONDOWN:
+        case ui::WM_LBUTTONDBLCLK:
+            if (!FReadOnly) {
+                FHeldDown = true;
+                ChangeState(skinpaint::aeMouseDown, true);
+                if (CanFocus() && !Focused()) SetFocus();
+            }
+            // The framework's button tracking stays out: leaving the box ends the press.
+            vcl::TWinControl::WndProc(m);
+            return true;
+        case ui::WM_LBUTTONUP: Release(m); return true;
+        case ui::WM_KEYDOWN:
+            if (!Key(m, ui::VK_SPACE)) return false;
+            if (!FReadOnly) {
+                FHeldDown = true;
+                if (CanFocus() && !Focused()) SetFocus();
+                Invalidate();
+            }
+            vcl::TWinControl::WndProc(m);
+            return true;
+        case ui::WM_KEYUP:
+            if (!Key(m, ui::VK_SPACE)) return false;
+            Release(m);
+            return true;
+        case vcl::CM_TEXTCHANGED:
+        case vcl::CM_FONTCHANGED:
+            vcl::TCheckBox::WndProc(m);
+            AdjustSize();
+            FSkinData.RequestRepaint();
+            return true;
+        default: return false;
     }
 }
 
@@ -470,14 +470,14 @@ void TsCheckBox::WndProc(vcl::TMessage& m) {
         return;
     }
     switch (m.Msg) {
-    case ui::WM_ERASEBKGND: m.Result = 1; return;
-    case ui::WM_NCPAINT: return;
-    case vcl::CM_ENABLEDCHANGED:
-        if (!Enabled()) skinpaint::StopControlFade(FFade, FSkinData);
-        vcl::TCheckBox::WndProc(m);
-        Invalidate();
-        return;
-    default: break;
+        case ui::WM_ERASEBKGND: m.Result = 1; return;
+        case ui::WM_NCPAINT: return;
+        case vcl::CM_ENABLEDCHANGED:
+            if (!Enabled()) skinpaint::StopControlFade(FFade, FSkinData);
+            vcl::TCheckBox::WndProc(m);
+            Invalidate();
+            return;
+        default: break;
     }
     if (Enabled() && !(ComponentState() & vcl::csDesigning) && SkinnedInput(m)) return;
     vcl::TCheckBox::WndProc(m);

@@ -8,11 +8,11 @@
 
 #include "CheckBoxTestKit.h"
 #include "controls/sCheckBox.h"
-#include "vcl/TImageList.h"
 #include "skinpaint/sFadeBlend.h"
 #include "ui/Headless.h"
 #include "ui/Keys.h"
 #include "vcl/TApplication.h"
+#include "vcl/TImageList.h"
 
 namespace {
 
@@ -80,7 +80,8 @@ TEST_F(CheckBox, EveryLookInEveryCheckState) {
             looks[column](*box);
             Settle();
             const gfx::TBitmap picture = Shot(box->Handle());
-            if (!sheet) sheet = std::make_unique<checktest::TSheet>(int(looks.size()), 3, picture.Width(), picture.Height());
+            if (!sheet)
+                sheet = std::make_unique<checktest::TSheet>(int(looks.size()), 3, picture.Width(), picture.Height());
             sheet->Put(int(column), row, picture);
             EXPECT_EQ(box->State(), states[row]) << "looking never toggles";
             ui::headless::MouseMove(0, 0);
@@ -100,46 +101,58 @@ TEST_F(CheckBox, MouseAndSpacePaths) {
         int Clicks;
     };
     const std::vector<Case> cases = {
-        {"press and release over it", [](TsCheckBox& b) {
+        {"press and release over it",
+         [](TsCheckBox& b) {
              MoveTo(b, 5, 9);
              ui::headless::MouseDown();
              vcl::Application->ProcessMessages();
              EXPECT_TRUE(b.HeldDown());
              EXPECT_TRUE(b.Focused()) << "a press takes the focus";
              ui::headless::MouseUp();
-         }, false, vcl::cbUnchecked, 1},
-        {"a press that leaves the box and is released outside", [](TsCheckBox& b) {
+         },
+         false, vcl::cbUnchecked, 1},
+        {"a press that leaves the box and is released outside",
+         [](TsCheckBox& b) {
              MoveTo(b, 5, 9);
              ui::headless::MouseDown();
              MoveTo(b, 5, -30);
              EXPECT_FALSE(b.HeldDown()) << "leaving ends the press";
              ui::headless::MouseUp();
-         }, false, vcl::cbChecked, 0},
-        {"a press that leaves and comes back before the release", [](TsCheckBox& b) {
+         },
+         false, vcl::cbChecked, 0},
+        {"a press that leaves and comes back before the release",
+         [](TsCheckBox& b) {
              MoveTo(b, 5, 9);
              ui::headless::MouseDown();
              MoveTo(b, 5, -30);
              MoveTo(b, 5, 9);
              ui::headless::MouseUp();
-         }, false, vcl::cbChecked, 0},
-        {"space pressed and released", [](TsCheckBox& b) {
+         },
+         false, vcl::cbChecked, 0},
+        {"space pressed and released",
+         [](TsCheckBox& b) {
              b.SetFocus();
              ui::headless::KeyDown(ui::VK_SPACE, ' ');
              vcl::Application->ProcessMessages();
              EXPECT_TRUE(b.HeldDown());
              ui::headless::KeyUp(ui::VK_SPACE);
-         }, false, vcl::cbUnchecked, 1},
-        {"read-only: a click", [](TsCheckBox& b) {
+         },
+         false, vcl::cbUnchecked, 1},
+        {"read-only: a click",
+         [](TsCheckBox& b) {
              MoveTo(b, 5, 9);
              ui::headless::MouseDown();
              vcl::Application->ProcessMessages();
              EXPECT_FALSE(b.HeldDown());
              ui::headless::MouseUp();
-         }, true, vcl::cbChecked, 0},
-        {"read-only: space", [](TsCheckBox& b) {
+         },
+         true, vcl::cbChecked, 0},
+        {"read-only: space",
+         [](TsCheckBox& b) {
              b.SetFocus();
              ui::headless::KeyPress(ui::VK_SPACE, ' ');
-         }, true, vcl::cbChecked, 0},
+         },
+         true, vcl::cbChecked, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Situation);
@@ -171,8 +184,8 @@ TEST_F(CheckBox, ClicksCycleThroughGrayedOnlyWhenAllowed) {
         }
     }
     using enum vcl::TCheckBoxState;
-    EXPECT_EQ(seen, (std::vector<vcl::TCheckBoxState>{cbChecked, cbUnchecked, cbChecked, cbGrayed, cbUnchecked,
-                                                      cbChecked}));
+    EXPECT_EQ(seen,
+              (std::vector<vcl::TCheckBoxState>{cbChecked, cbUnchecked, cbChecked, cbGrayed, cbUnchecked, cbChecked}));
 }
 
 // The window's picture after each tick is the blend of the look before and
@@ -193,7 +206,8 @@ void ExpectFadeFrames(TsCheckBox& box, const gfx::TBitmap& before, int steps) {
         int wrong = 0;
         for (int y = 0; y < frame.Height(); ++y)
             for (int x = 0; x < frame.Width() * 4; ++x)
-                if (x % 4 != 3 && frame.ScanLine(y)[x] != (before.ScanLine(y)[x] * a + after.ScanLine(y)[x] * (255 - a) + 127) >> 8)
+                if (x % 4 != 3 &&
+                    frame.ScanLine(y)[x] != (before.ScanLine(y)[x] * a + after.ScanLine(y)[x] * (255 - a) + 127) >> 8)
                     ++wrong;
         EXPECT_EQ(wrong, 0) << "step " << step << " of " << steps;
     }
@@ -240,7 +254,8 @@ TEST_F(CheckBox, SizesItselfToTheSkinsBoxAndItsCaption) {
         {"TextIndent 6", [&] { box->SetTextIndent(6); }, 13 + 4 + text.cx + 6 + 8, 19},
         {"Margin 5", [&] { box->SetMargin(5); }, 13 + 10 + text.cx + 6 + 8, text.cy + 10 + 2},
         {"no caption", [&] { box->SetCaption(""); }, 13 + 10, 13 + 2},
-        {"an image list of 48 x 16 pictures: three frames of 16", [&] {
+        {"an image list of 48 x 16 pictures: three frames of 16",
+         [&] {
              auto* list = new vcl::TImageList(Form);
              list->SetWidth(48);
              list->SetHeight(16);
@@ -248,12 +263,15 @@ TEST_F(CheckBox, SizesItselfToTheSkinsBoxAndItsCaption) {
              box->SetImages(list);
              box->SetImgUnchecked(0);
              box->SetImgChecked(0);
-         }, 16 + 10, 16 + 2},
-        {"no image list: an own 20 x 20 picture in three frames", [&] {
+         },
+         16 + 10, 16 + 2},
+        {"no image list: an own 20 x 20 picture in three frames",
+         [&] {
              box->SetImages(nullptr);
              gfx::TBitmap frames(60, 20);
              box->SetGlyphChecked(frames);
-         }, 20 + 10, 20 + 2},
+         },
+         20 + 10, 20 + 2},
     };
     for (const Case& c : cases) {
         c.Set();

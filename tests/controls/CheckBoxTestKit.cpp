@@ -39,21 +39,26 @@ void SkinnedDesktop::TearDown() {
 
 vcl::TForm* SkinnedDesktop::NewForm(int clientWidth, int clientHeight) {
     auto* form = new vcl::TForm(vcl::Application);
-    form->ReadLayout("object Form1: TForm\n"
-                     "  Left = 100\n"
-                     "  Top = 100\n"
-                     "  BorderStyle = bsSingle\n"
-                     "  BorderIcons = [biSystemMenu, biMinimize]\n"
-                     "  Caption = 'Kestrune YouTube Converter 2.8'\n"
-                     "  ClientWidth = " + std::to_string(clientWidth) + "\n"
-                     "  ClientHeight = " + std::to_string(clientHeight) + "\n"
-                     "  Color = 15846064\n"
-                     "  Font.Name = 'MS Sans Serif'\n"
-                     "  Font.Height = -11\n"
-                     "  object sSkinProvider1: TsSkinProvider\n"
-                     "    SkinData.SkinSection = 'FORM'\n"
-                     "  end\n"
-                     "end\n");
+    form->ReadLayout(
+        "object Form1: TForm\n"
+        "  Left = 100\n"
+        "  Top = 100\n"
+        "  BorderStyle = bsSingle\n"
+        "  BorderIcons = [biSystemMenu, biMinimize]\n"
+        "  Caption = 'Kestrune YouTube Converter 2.8'\n"
+        "  ClientWidth = " +
+        std::to_string(clientWidth) +
+        "\n"
+        "  ClientHeight = " +
+        std::to_string(clientHeight) +
+        "\n"
+        "  Color = 15846064\n"
+        "  Font.Name = 'MS Sans Serif'\n"
+        "  Font.Height = -11\n"
+        "  object sSkinProvider1: TsSkinProvider\n"
+        "    SkinData.SkinSection = 'FORM'\n"
+        "  end\n"
+        "end\n");
     form->Show();
     vcl::Application->ProcessMessages();
     return form;
@@ -65,7 +70,8 @@ gfx::TBitmap Shot(ui::HWND window) {
 }
 
 TSheet::TSheet(int columns, int rows, int cellWidth, int cellHeight)
-    : FPicture(columns * (cellWidth + 4) + 4, rows * (cellHeight + 4) + 4), FCellWidth(cellWidth),
+    : FPicture(columns * (cellWidth + 4) + 4, rows * (cellHeight + 4) + 4),
+      FCellWidth(cellWidth),
       FCellHeight(cellHeight) {
     skinpaint::FillRect32(FPicture, {0, 0, FPicture.Width(), FPicture.Height()}, gfx::RGB(128, 128, 128));
 }
