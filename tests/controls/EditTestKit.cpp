@@ -134,8 +134,12 @@ void SkinnedForm::MouseAway() {
 
 gfx::TBitmap SkinnedForm::Shot(vcl::TControl& control) {
     Settle();
-    const gfx::TBitmap window = ui::headless::WindowImage(Form->Handle());
-    const vcl::TRect frame = ui::GetWindowRect(Form->Handle());
+    return ShotOf(*Form, control);
+}
+
+gfx::TBitmap ShotOf(vcl::TCustomForm& form, vcl::TControl& control) {
+    const gfx::TBitmap window = ui::headless::WindowImage(form.Handle());
+    const vcl::TRect frame = ui::GetWindowRect(form.Handle());
     vcl::TRect r;
     if (auto* windowed = dynamic_cast<vcl::TWinControl*>(&control))
         r = ui::GetWindowRect(windowed->Handle());

@@ -47,6 +47,8 @@ protected:
     TEditForm* Form = nullptr;
 };
 
+// What the form's window shows of the control, as it stands now.
+gfx::TBitmap ShotOf(vcl::TCustomForm& form, vcl::TControl& control);
 // Pictures one above the other with a gap of `gap` pixels in magenta.
 gfx::TBitmap Stack(const std::vector<gfx::TBitmap>& rows, int gap = 2);
 // Compares with CONTROLS_TEST_DATA/<name>.png (KESTRUNE_UPDATE_GOLDEN=1

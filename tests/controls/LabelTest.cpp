@@ -9,6 +9,7 @@
 #include "skin/sSkinColors.h"
 #include "skinpaint/sColorOps.h"
 #include "ui/Headless.h"
+#include "vcl/TApplication.h"
 
 namespace {
 
@@ -42,6 +43,86 @@ TEST_F(SkinnedLabel, MainWindowLabelsLookAsRecorded) {
     }
     EXPECT_EQ(Form->sLabel1->Font().Style(), unsigned(gfx::fsBold));
     edittest::ExpectGolden(edittest::Stack(rows), "main-labels");
+}
+
+// The progress window's three labels, as its stored layout sets them.
+class TProgressForm : public vcl::TForm {
+public:
+    TProgressForm() : vcl::TForm(vcl::Application) {
+        PublishField("sLabel3", sLabel3);
+        PublishField("sLabel1", sLabel1);
+        PublishField("sLabel2", sLabel2);
+        ReadLayout(R"(
+object ProgressForm: TProgressForm
+  BorderStyle = bsDialog
+  BorderIcons = [biSystemMenu]
+  Caption = 'YouTube to AVI DivX...'
+  ClientWidth = 389
+  ClientHeight = 163
+  Color = clBtnFace
+  Font.Name = 'MS Sans Serif'
+  Font.Height = -11
+  object sSkinProvider1: TsSkinProvider
+    SkinData.SkinSection = 'FORM'
+  end
+  object sLabel3: TsLabel
+    Left = 8
+    Top = 8
+    Width = 369
+    Height = 13
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Video Title: <untitled>'
+    Font.Color = clBlack
+  end
+  object sLabel1: TsLabel
+    Left = 8
+    Top = 32
+    Width = 86
+    Height = 13
+    Caption = 'Current Operation:'
+    Font.Color = clBlack
+  end
+  object sLabel2: TsLabel
+    Left = 8
+    Top = 80
+    Width = 71
+    Height = 13
+    Caption = 'Total Progress:'
+    Font.Color = clBlack
+  end
+end
+)");
+    }
+    TsLabel* sLabel3 = nullptr;
+    TsLabel* sLabel1 = nullptr;
+    TsLabel* sLabel2 = nullptr;
+};
+
+// The title line keeps its width and cuts a long title off; the operation
+// line grows with its text; the skin's colour wins over the stored black.
+TEST_F(SkinnedLabel, ProgressWindowLabelsLookAsRecorded) {
+    auto* form = new TProgressForm;
+    form->SetBounds(420, 40, form->Width(), form->Height());
+    form->Show();
+    Settle();
+    const auto shot = [form](vcl::TControl& label) { return edittest::ShotOf(*form, label); };
+    std::vector<gfx::TBitmap> rows;
+    for (TsLabel* label : {form->sLabel3, form->sLabel1, form->sLabel2}) {
+        rows.push_back(shot(*label));
+        EXPECT_EQ(label->Font().Color(), 2171169) << label->Name();
+    }
+    form->sLabel3->SetCaption(
+        "Video Title: A very long title of a video that goes on and on well past the width of "
+        "the window's title line");
+    form->sLabel1->SetCaption("Downloading... 1.5 MB of 12.3 MB (12%)");
+    form->sLabel3->Repaint();
+    form->sLabel1->Repaint();
+    EXPECT_EQ(form->sLabel3->Width(), 369);
+    EXPECT_GT(form->sLabel1->Width(), 86);
+    rows.push_back(shot(*form->sLabel3));
+    rows.push_back(shot(*form->sLabel1));
+    edittest::ExpectGolden(edittest::Stack(rows), "progress-labels");
 }
 
 TEST_F(SkinnedLabel, TextColourComesFromTheSkinUnlessTheLabelKeepsItsOwn) {
