@@ -164,7 +164,9 @@ void TsSkinProvider::WndProc(vcl::TMessage& m) {
         return;
     case ui::WM_MOUSELEAVE:
     case ui::WM_NCMOUSELEAVE:
-        ResetButtons();
+    case vcl::CM_MOUSELEAVE:
+        // A child's leaving passes through its form; only the form's own counts.
+        if (m.Msg != vcl::CM_MOUSELEAVE || m.LParam == 0) ResetButtons();
         CallPrevious(m);
         return;
     case ui::WM_SYSCOMMAND: SystemCommand(m); return;
@@ -209,8 +211,10 @@ void TsSkinProvider::Paint(vcl::TMessage& m) {
 
 void TsSkinProvider::EndSessionQuery(vcl::TMessage& m) {
     skin::SetFadingSwitchedOff(true);
-    // Fades make no further step now, so each running one is waited for only
-    // a little: a bounded number of rounds of the waiting messages.
+    // Fades make no further step now and so would never end by themselves:
+    // ours stop at once, the others' are waited for only a bounded number of
+    // rounds of the waiting messages.
+    ReleaseAnimations();
     for (int round = 0; round < 100 && skin::FadeTimerCount() > 0 && !vcl::Application->Terminated(); ++round)
         ui::ProcessPendingMessages();
     CallPrevious(m);

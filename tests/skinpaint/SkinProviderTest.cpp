@@ -14,10 +14,12 @@
 #include "GlowTestKit.h"
 #include "PaintTestKit.h"
 #include "gfx/TRegion.h"
+#include "skin/sFadeSwitch.h"
 #include "skin/sSkinCommands.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/acSBAnimation.h"
 #include "skinpaint/sBlockCopy.h"
+#include "skinpaint/sFormAdapter.h"
 #include "skinpaint/sSkinProvider.h"
 #include "ui/Headless.h"
 #include "ui/Input.h"
@@ -342,6 +344,30 @@ TEST_F(SkinProvider, SystemMenuOpensFromKeyboardIconAndCaption) {
     EXPECT_TRUE(closed);
 }
 
+// A window of the program without a provider of its own gets one from the
+// manager's dialog hook when it is activated, and wears the skin's frame.
+TEST_F(SkinProvider, FormsWithoutAProviderGetOneFromTheDialogHook) {
+    InstallSkinEngine();
+    auto* form = new vcl::TForm(vcl::Application);
+    Forms.push_back(form);
+    form->ReadLayout("object AboutBox: TForm\n  BorderStyle = bsDialog\n  Caption = 'About'\n"
+                     "  ClientWidth = 250\n  ClientHeight = 150\nend\n");
+    form->Show();
+    Pump();
+    const auto* provider = reinterpret_cast<TsSkinProvider*>(ui::SendMessage(
+        form->Handle(), skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_GET_PROVIDER), 0));
+    ASSERT_TRUE(provider);
+    EXPECT_FALSE(provider->UseGlobalColor());
+    EXPECT_FALSE(provider->MakeSkinMenu());
+    EXPECT_EQ(provider->CloseButton.State, 0);
+    const gfx::TBitmap shown = ui::headless::WindowImage(form->Handle());
+    const gfx::TBitmap& cache = *const_cast<TsSkinProvider*>(provider)->SkinData().CachePicture;
+    ASSERT_EQ(cache.Width(), shown.Width());
+    const int x = shown.Width() / 2, y = 10;
+    EXPECT_EQ(std::memcmp(shown.ScanLine(y) + x * 4, cache.ScanLine(y) + x * 4, 3), 0);
+    skin::SetWindowAdapter(nullptr);
+}
+
 TEST_F(SkinProvider, AnsweringTheSkinCommands) {
     TsSkinProvider& p = Make(MainLike);
     const ui::HWND window = p.Form()->Handle();
@@ -421,7 +447,8 @@ TEST_F(SkinProvider, RegionCutsTheFramesSeeThroughCornersAndAMaximisedWindowLose
 
 // With glowing allowed, a hovered system button fades its glow in above the
 // frame, which keeps the normal look under it; leaving fades it out and the
-// animation goes; a window closed while a button fades takes the fade along.
+// animation goes; the end of the session stops it; a window closed while a
+// button fades takes the fade along.
 TEST_F(SkinProvider, HoveredButtonsFadeTheirGlowInAndOut) {
     Manager->Effects().SetAllowGlowing(true);
     TsSkinProvider& p = Make(MainLike);
@@ -443,6 +470,16 @@ TEST_F(SkinProvider, HoveredButtonsFadeTheirGlowInAndOut) {
     EXPECT_FALSE(p.CloseButton.Animation);
     EXPECT_EQ(p.CloseButton.State, 0);
 
+    // The end of the session switches fading off; the frame's own fades stop
+    // rather than being waited for, and the query is answered.
+    MoveTo(Centre(p, p.CloseButton.Bounds));
+    ASSERT_TRUE(p.CloseButton.Animation);
+    EXPECT_EQ(ui::SendMessage(window, ui::WM_QUERYENDSESSION, 0, 0), 1);
+    EXPECT_TRUE(skin::FadingSwitchedOff());
+    EXPECT_FALSE(p.CloseButton.Animation);
+    skin::SetFadingSwitchedOff(false);
+
+    MoveTo({10, 590});
     MoveTo(Centre(p, p.MinButton.Bounds));
     ASSERT_TRUE(p.MinButton.Animation);
     Forms.clear();
