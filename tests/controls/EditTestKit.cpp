@@ -1,12 +1,8 @@
 #include "EditTestKit.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
-#include "gfx/ImageCodecs.h"
+#include "GoldenPicture.h"
 #include "resources/InternalSkin.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sColorOps.h"
@@ -171,34 +167,12 @@ gfx::TBitmap Stack(const std::vector<gfx::TBitmap>& rows, int gap) {
 }
 
 void ExpectGolden(const gfx::TBitmap& picture, const std::string& name) {
-    const std::string golden = std::string(CONTROLS_TEST_DATA) + "/" + name + ".png";
     // Colour only: what a window shows is opaque.
     gfx::TBitmap colour;
     colour.Assign(picture);
     colour.SetPixelFormat(gfx::pf24bit);
-    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(colour);
-    std::ifstream in(golden, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    ASSERT_FALSE(bytes.str().empty()) << golden << " is missing";
-    const gfx::TBitmap expected = gfx::ReadPng(bytes.str());
-    ASSERT_EQ(expected.Width(), picture.Width()) << name;
-    ASSERT_EQ(expected.Height(), picture.Height()) << name;
-    gfx::TBitmap diff(picture.Width(), picture.Height());
-    diff.SetPixelFormat(gfx::pf32bit);
-    skinpaint::FillRect32(diff, {0, 0, diff.Width(), diff.Height()}, 0xFFFFFF);
-    int differing = 0;
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x)
-            if (std::memcmp(expected.ScanLine(y) + x * expected.BytesPerPixel(), colour.ScanLine(y) + x * 3, 3) != 0) {
-                ++differing;
-                skinpaint::FillRect32(diff, {x, y, x + 1, y + 1}, 0x0000FF);
-            }
-    if (differing) {
-        std::ofstream(name + "-actual.png", std::ios::binary) << gfx::WritePng(colour);
-        std::ofstream(name + "-diff.png", std::ios::binary) << gfx::WritePng(diff);
-    }
-    EXPECT_EQ(differing, 0) << name << ": see " << name << "-actual.png and " << name << "-diff.png";
+    EXPECT_EQ(golden::DifferenceFromGolden(colour, CONTROLS_TEST_DATA, name), 0)
+        << "see " << name << "-actual.png beside the test program";
 }
 
 }  // namespace edittest

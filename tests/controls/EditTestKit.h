@@ -51,9 +51,8 @@ protected:
 gfx::TBitmap ShotOf(vcl::TCustomForm& form, vcl::TControl& control);
 // Pictures one above the other with a gap of `gap` pixels in magenta.
 gfx::TBitmap Stack(const std::vector<gfx::TBitmap>& rows, int gap = 2);
-// Compares with CONTROLS_TEST_DATA/<name>.png (KESTRUNE_UPDATE_GOLDEN=1
-// writes it). On a difference <name>-actual.png and <name>-diff.png (the
-// differing pixels in red) go to the test's working folder.
+// Compares the picture's colours with CONTROLS_TEST_DATA/<name>.png
+// (GoldenPicture.h).
 void ExpectGolden(const gfx::TBitmap& picture, const std::string& name);
 
 }  // namespace edittest
