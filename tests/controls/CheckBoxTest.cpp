@@ -327,3 +327,28 @@ end
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CheckBox, WithoutTheSkinThePlainLookAndSizeComeBackAndTheCheckStays) {
+    TsCheckBox* box = NewCheckBox();
+    const int skinnedWidth = box->Width();
+    Manager->SetActive(false);
+    vcl::Application->ProcessMessages();
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(box->Width(), skinnedWidth - 13 - 4 - 8 + 20) << "the caption and 20 pixels";
+    EXPECT_EQ(box->Height(), 20);
+    const gfx::TBitmap plain = Shot(box->Handle());
+    EXPECT_EQ(Rgb(plain, 1, 9), gfx::ColorToRGB(gfx::clBtnShadow) & 0xFFFFFF) << "the framework's sunken box";
+    box->SetFocus();
+    ui::headless::KeyPress(ui::VK_SPACE, ' ');
+    vcl::Application->ProcessMessages();
+    EXPECT_FALSE(box->Checked()) << "Space still toggles";
+
+    Manager->SetActive(true);
+    vcl::Application->ProcessMessages();
+    EXPECT_EQ(box->Width(), skinnedWidth);
+    EXPECT_EQ(box->Height(), 19);
+}
+
+}  // namespace
