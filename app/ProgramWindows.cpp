@@ -4,6 +4,12 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "controls/sCheckBox.h"
+#include "controls/sControlArt.h"
+#include "controls/sEdit.h"
+#include "controls/sGauge.h"
+#include "controls/sLabel.h"
+#include "controls/sSpeedButton.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sFormAdapter.h"
 #include "skinpaint/sSkinProvider.h"
@@ -17,6 +23,10 @@ namespace {
 void RegisterSkinnedClasses() {
     (void)skin::TsSkinManager::StaticClass();
     (void)skinpaint::TsSkinProvider::StaticClass();
+    for (const vcl::TClassInfo* info :
+         {&controls::TsSpeedButton::StaticClass(), &controls::TsLabel::StaticClass(), &controls::TsEdit::StaticClass(),
+          &controls::TsCheckBox::StaticClass(), &controls::TsGauge::StaticClass()})
+        (void)info;
 }
 
 }  // namespace
@@ -24,6 +34,7 @@ void RegisterSkinnedClasses() {
 void CreateProgramWindows() {
     RegisterSkinnedClasses();
     skinpaint::InstallSkinEngine();
+    controls::RegisterControlArt();
     // The program's own icon, which windows without an icon of their own show.
     vcl::Application->Icon().LoadFromResourceName("icon.png");
     vcl::Application->CreateForm(Form1);

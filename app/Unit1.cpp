@@ -70,16 +70,18 @@ object Form1: TForm1
     Picture.Resource = 'banner.bmp'
     Transparent = True
   end
-  object sSpeedButton2: TButton
+  object sSpeedButton2: TsSpeedButton
     Left = 304
     Top = 8
     Width = 57
     Height = 49
     Caption = 'Help'
-    TabStop = False
     OnClick = sSpeedButton2Click
+    Glyph.Resource = 'help.png'
+    Layout = blGlyphTop
+    SkinData.SkinSection = 'SPEEDBUTTON'
   end
-  object sLabel1: TLabel
+  object sLabel1: TsLabel
     Left = 8
     Top = 72
     Width = 85
@@ -88,7 +90,7 @@ object Form1: TForm1
     Font.Color = 2171169
     Font.Style = [fsBold]
   end
-  object sEdit1: TEdit
+  object sEdit1: TsEdit
     Left = 8
     Top = 88
     Width = 353
@@ -96,8 +98,9 @@ object Form1: TForm1
     Color = clWhite
     Font.Color = clBlack
     TabOrder = 0
+    SkinData.SkinSection = 'EDIT'
   end
-  object sLabel2: TLabel
+  object sLabel2: TsLabel
     Left = 8
     Top = 112
     Width = 288
@@ -105,17 +108,19 @@ object Form1: TForm1
     Caption = 'Example: http://www.youtube.com/watch?v=dQw4w9WgXcQ'
     Font.Color = 2171169
   end
-  object sSpeedButton1: TButton
+  object sSpeedButton1: TsSpeedButton
     Left = 248
     Top = 136
     Width = 113
     Height = 35
     Caption = 'Start'
     Font.Style = [fsBold]
-    TabStop = False
     OnClick = sSpeedButton1Click
+    ParentFont = False
+    Glyph.Resource = 'start.png'
+    SkinData.SkinSection = 'SPEEDBUTTON'
   end
-  object sLabel3: TLabel
+  object sLabel3: TsLabel
     Left = 8
     Top = 184
     Width = 82
@@ -146,7 +151,7 @@ object Form1: TForm1
     TabStop = False
     OnClick = sDirectoryEdit1ButtonClick
   end
-  object sCheckBox1: TCheckBox
+  object sCheckBox1: TsCheckBox
     Left = 8
     Top = 224
     Width = 216
@@ -154,6 +159,8 @@ object Form1: TForm1
     Caption = 'Open video file when process completes'
     Checked = True
     TabOrder = 1
+    ShowFocus = False
+    SkinData.SkinSection = 'CHECKBOX'
   end
   object Timer1: TTimer
     Interval = 1000

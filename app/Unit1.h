@@ -7,6 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "controls/sCheckBox.h"
+#include "controls/sEdit.h"
+#include "controls/sLabel.h"
+#include "controls/sSpeedButton.h"
 #include "conversion/Tmpegconverter.h"
 #include "retrieval/THTTPThread.h"
 #include "skin/sSkinManager.h"
@@ -39,15 +43,15 @@ public:
     explicit TForm1(vcl::TComponent* owner);
 
     vcl::TImage* Image1 = nullptr;
-    vcl::TButton* sSpeedButton2 = nullptr;  // Help
-    vcl::TLabel* sLabel1 = nullptr;
-    vcl::TEdit* sEdit1 = nullptr;  // the watch-page address
-    vcl::TLabel* sLabel2 = nullptr;
-    vcl::TButton* sSpeedButton1 = nullptr;  // Start
-    vcl::TLabel* sLabel3 = nullptr;
+    controls::TsSpeedButton* sSpeedButton2 = nullptr;  // Help
+    controls::TsLabel* sLabel1 = nullptr;
+    controls::TsEdit* sEdit1 = nullptr;  // the watch-page address
+    controls::TsLabel* sLabel2 = nullptr;
+    controls::TsSpeedButton* sSpeedButton1 = nullptr;  // Start
+    controls::TsLabel* sLabel3 = nullptr;
     vcl::TEdit* sDirectoryEdit1 = nullptr;  // the output folder
     vcl::TButton* sDirectoryEdit1Button = nullptr;
-    vcl::TCheckBox* sCheckBox1 = nullptr;
+    controls::TsCheckBox* sCheckBox1 = nullptr;
     vcl::TTimer* Timer1 = nullptr;
     vcl::TTimer* Timer2 = nullptr;
     skin::TsSkinManager* sSkinManager1 = nullptr;

@@ -18,7 +18,7 @@ object Form2: TForm2
   Font.Height = -11
   Position = poDesktopCenter
   OnCloseQuery = FormCloseQuery
-  object sLabel3: TLabel
+  object sLabel3: TsLabel
     Left = 8
     Top = 8
     Width = 369
@@ -28,7 +28,7 @@ object Form2: TForm2
     Caption = 'Video Title: <untitled>'
     Font.Color = clBlack
   end
-  object sLabel1: TLabel
+  object sLabel1: TsLabel
     Left = 8
     Top = 32
     Width = 86
@@ -36,7 +36,7 @@ object Form2: TForm2
     Caption = 'Current Operation:'
     Font.Color = clBlack
   end
-  object sGauge1: TGauge
+  object sGauge1: TsGauge
     Left = 8
     Top = 48
     Width = 369
@@ -44,8 +44,9 @@ object Form2: TForm2
     ForeColor = clBlack
     Progress = 47
     Suffix = '%'
+    SkinData.SkinSection = 'GAUGE'
   end
-  object sLabel2: TLabel
+  object sLabel2: TsLabel
     Left = 8
     Top = 80
     Width = 71
@@ -53,7 +54,7 @@ object Form2: TForm2
     Caption = 'Total Progress:'
     Font.Color = clBlack
   end
-  object sGauge2: TGauge
+  object sGauge2: TsGauge
     Left = 8
     Top = 96
     Width = 369
@@ -61,18 +62,19 @@ object Form2: TForm2
     ForeColor = clBlack
     Progress = 47
     Suffix = '%'
+    SkinData.SkinSection = 'GAUGE'
   end
   object sSkinProvider1: TsSkinProvider
     SkinData.SkinSection = 'FORM'
   end
-  object sSpeedButton1: TButton
+  object sSpeedButton1: TsSpeedButton
     Left = 304
     Top = 128
     Width = 73
     Height = 25
     Caption = 'Cancel'
-    TabStop = False
     OnClick = sSpeedButton1Click
+    SkinData.SkinSection = 'SPEEDBUTTON'
   end
 end
 )";
