@@ -134,6 +134,8 @@ TEST_F(SkinnedEdit, TypingIntoTheFocusedEditChangesItsTextAndTellsOfEachChange) 
     Settle();
     EXPECT_EQ(edit.Text(), "y");
     EXPECT_EQ(changes, 6);
+    MouseAway();
+    EXPECT_TRUE(edit.SkinData().IsHot()) << "the focus keeps the framework edit painting";
 
     Form->sDirectoryEdit1->SetFocus();
     MouseAway();
@@ -183,3 +185,4 @@ TEST_F(SkinnedEdit, AnswersTheSkinCommandsAndRepaintsWhenThePaintItDeferredMayGo
 }
 
 }  // namespace
+
