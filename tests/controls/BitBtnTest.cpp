@@ -18,6 +18,7 @@
 
 namespace {
 
+using checktest::Rgb;
 using checktest::Shot;
 using controls::TsBitBtn;
 using ui::headless::AdvanceClock;
@@ -280,24 +281,37 @@ TEST_F(BitBtn, HoverAndPressFadeFrameByFrame) {
         skinpaint::FadeBlend(expected, hot, skinpaint::FadeAlpha(step, 20));
         int wrong = 0;
         for (int y = 0; y < 25; ++y)
-            for (int x = 0; x < 75; ++x)
-                wrong += checktest::Rgb(expected, x, y) != checktest::Rgb(frames[size_t(step - 1)], x, y);
+            for (int x = 0; x < 75; ++x) wrong += Rgb(expected, x, y) != Rgb(frames[size_t(step - 1)], x, y);
         EXPECT_EQ(wrong, 0) << "step " << step;
     }
-    EXPECT_NE(checktest::Rgb(normal, 37, 3), checktest::Rgb(hot, 37, 3)) << "the hot look differs";
+    EXPECT_NE(Rgb(normal, 37, 3), Rgb(hot, 37, 3)) << "the hot look differs";
+
+    // The pressed look, once a press has faded all the way.
+    ui::headless::MouseDown();
+    AdvanceClock(200);
+    const gfx::TBitmap pressed = Shot(button->Handle());
+    ui::headless::MouseUp();
+    AdvanceClock(200);
+    EXPECT_EQ(Clicked, std::vector<std::string>{"OK"});
 
     ui::headless::MouseDown();
     vcl::Application->ProcessMessages();
     ASSERT_NE(button->FadeAnimation(), nullptr) << "the press fades";
     EXPECT_EQ(button->FadeAnimation()->FadeSteps, 10) << "fast";
     AdvanceClock(30);
+    EXPECT_NE(Rgb(Shot(button->Handle()), 37, 3), Rgb(pressed, 37, 3)) << "three steps of ten into the press";
     ui::headless::MouseUp();
     vcl::Application->ProcessMessages();
-    ASSERT_NE(button->FadeAnimation(), nullptr) << "the release fades from the pressed look shown at once";
+    const gfx::TBitmap released = ui::headless::WindowImage(button->Handle());
+    int differing = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 75; ++x) differing += Rgb(released, x, y) != Rgb(pressed, x, y);
+    EXPECT_EQ(differing, 0) << "a release before the press has faded in shows the pressed look first";
+    ASSERT_NE(button->FadeAnimation(), nullptr) << "and the release fades from it";
     EXPECT_EQ(button->FadeAnimation()->CurrentStep, 1);
     AdvanceClock(200);
     EXPECT_EQ(button->FadeAnimation(), nullptr);
-    EXPECT_EQ(Clicked, std::vector<std::string>{"OK"});
+    EXPECT_EQ(Clicked, (std::vector<std::string>{"OK", "OK"}));
 }
 
 }  // namespace
