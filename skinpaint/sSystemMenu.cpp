@@ -1,5 +1,6 @@
 #include "sSystemMenu.h"
 
+#include "rtl/TScopeExit.h"
 #include "rtl/TStringList.h"
 #include "ui/MessageLoop.h"
 #include "ui/Messages.h"
@@ -14,19 +15,18 @@ namespace {
 constexpr ui::UINT FirstSystemCommand = 0xF000;
 const char* const InternalMark = "(internal)";
 
-// The text of a command in the window's system menu, or the default; the
-// part after a tab becomes the shortcut when it names one.
-void SetCaptionFrom(vcl::TMenuItem& item, ui::HMENU systemMenu, ui::UINT command, const std::string& fallback) {
-    std::string text = fallback;
-    if (ui::GetMenuState(systemMenu, command, ui::MF_BYCOMMAND) != ui::UINT(-1))
-        text = ui::GetMenuString(systemMenu, command, ui::MF_BYCOMMAND);
+// The text of a command in the window's system menu, or the default.
+std::string CommandText(ui::HMENU systemMenu, ui::UINT command, const std::string& fallback) {
+    if (ui::GetMenuState(systemMenu, command, ui::MF_BYCOMMAND) == ui::UINT(-1)) return fallback;
+    return ui::GetMenuString(systemMenu, command, ui::MF_BYCOMMAND);
+}
+
+// The part of a menu text before a tab is the caption, the part after it the
+// shortcut; a shortcut text we cannot read stays in the caption, after its tab.
+void SetCaptionFrom(vcl::TMenuItem& item, const std::string& text) {
     const size_t tab = text.find('\t');
-    if (tab == std::string::npos) {
-        item.SetCaption(text);
-        return;
-    }
-    // A shortcut text we cannot read stays in the caption, after its tab.
-    const vcl::TShortCut shortCut = vcl::TextToShortCut(text.substr(tab + 1));
+    const vcl::TShortCut shortCut =
+        tab == std::string::npos ? vcl::TShortCut(0) : vcl::TextToShortCut(text.substr(tab + 1));
     item.SetCaption(shortCut ? text.substr(0, tab) : text);
     item.SetShortCut(shortCut);
 }
@@ -94,7 +94,7 @@ void TsSystemMenu::BuildItems() {
     const ui::HMENU systemMenu = ui::GetSystemMenu(FForm.Handle(), false);
     auto command = [&](const char* name, ui::WPARAM cmd, const char* fallback, auto&& click) {
         vcl::TMenuItem* item = AddItem(Items(), name, "");
-        SetCaptionFrom(*item, systemMenu, ui::UINT(cmd), fallback);
+        SetCaptionFrom(*item, CommandText(systemMenu, ui::UINT(cmd), fallback));
         item->OnClick = [click](vcl::TObject*) { click(); };
     };
 
@@ -109,9 +109,11 @@ void TsSystemMenu::BuildItems() {
     command("acIM", ui::SC_MOVE, "Move", [this] { SendCommand(ui::SC_MOVE); });
     command("acIS", ui::SC_SIZE, "Size", [this] { SendCommand(ui::SC_SIZE); });
     command("acIN", ui::SC_MINIMIZE, "Minimize", [this] {
-        FHost.HostSetNoAnimation(true);
-        SendCommand(ui::SC_MINIMIZE);
-        FHost.HostSetNoAnimation(false);
+        {
+            FHost.HostSetNoAnimation(true);
+            const rtl::TScopeExit animateAgain([this] { FHost.HostSetNoAnimation(false); });
+            SendCommand(ui::SC_MINIMIZE);
+        }
         UpdateItems();
     });
     command("acIX", ui::SC_MAXIMIZE, "Maximize", [this] {
@@ -121,7 +123,7 @@ void TsSystemMenu::BuildItems() {
     AddItem(Items(), "", "-");
     for (const auto& [id, text] : FBuiltEntries) {
         vcl::TMenuItem* item = AddItem(Items(), "", "");
-        SetCaptionFrom(*item, systemMenu, id, text);
+        SetCaptionFrom(*item, text);
         item->OnClick = [this, id](vcl::TObject*) { ui::PostMessage(FForm.Handle(), ui::WM_SYSCOMMAND, id, 0); };
     }
     if (!FBuiltEntries.empty()) AddItem(Items(), "", "-");

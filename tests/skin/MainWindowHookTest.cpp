@@ -65,7 +65,7 @@ TEST_F(MainWindowHook, TheDefaultManagerWatchesTheApplicationWindowUntilItGoes) 
     manager.SetSkinnedPopups(false);
     ToApplication(ACM_MENU_ITEM_BORDER, 0, 0x9ABC);
     EXPECT_EQ(gBorderRequests, (std::vector<std::pair<ui::UINT, ui::LPARAM>>{{ACM_MENU_ITEM_BORDER, 0x1234},
-                                                                              {ACM_MENU_WINDOW_BORDER, 0x5678}}));
+                                                                             {ACM_MENU_WINDOW_BORDER, 0x5678}}));
 
     // Minimising or restoring the whole program takes the glows away first.
     ToApplication(ui::WM_SYSCOMMAND, ui::SC_MINIMIZE, 0);

@@ -131,8 +131,10 @@ std::vector<std::string> ItemTable(TMenuItem& root) {
         const TMenuItem* item = root.Items(i);
         std::string line = item->Name().empty() ? item->Caption() : item->Name() + " " + item->Caption();
         if (item->ShortCut()) line += " [" + ShortCutToText(item->ShortCut()) + "]";
-        if (!item->Visible()) line += " hidden";
-        else if (!item->Enabled()) line += " grey";
+        if (!item->Visible())
+            line += " hidden";
+        else if (!item->Enabled())
+            line += " grey";
         table.push_back(line);
     }
     return table;
@@ -151,8 +153,8 @@ TEST(SystemMenu, ItemsFromTheWindowsSystemMenu) {
         TsSystemMenu menu(nullptr, form, host);
         EXPECT_EQ(menu.Name().rfind("acSysMenu", 0), 0u);
         menu.Refresh();
-        EXPECT_EQ(ItemTable(menu.Items()), (TTable{"acIR &Restore grey", "acIM &Move", "acIS &Size",
-                                                   "acIN Mi&nimize", "acIX Ma&ximize", "-", "acIC &Close [Alt+F4]"}))
+        EXPECT_EQ(ItemTable(menu.Items()), (TTable{"acIR &Restore grey", "acIM &Move", "acIS &Size", "acIN Mi&nimize",
+                                                   "acIX Ma&ximize", "-", "acIC &Close [Alt+F4]"}))
             << "standard sizeable window";
 
         // Entries the program adds below the system commands come after the
@@ -187,9 +189,9 @@ TEST(SystemMenu, ItemsFromTheWindowsSystemMenu) {
         form.Show();
         TsSystemMenu menu(nullptr, form, host);
         menu.Refresh();
-        EXPECT_EQ(ItemTable(menu.Items()), (TTable{"acIR Restore hidden", "acIM &Move", "acIS Size hidden",
-                                                   "acIN Minimize hidden", "acIX Maximize hidden", "-",
-                                                   "acIC &Close [Alt+F4]"}))
+        EXPECT_EQ(ItemTable(menu.Items()),
+                  (TTable{"acIR Restore hidden", "acIM &Move", "acIS Size hidden", "acIN Minimize hidden",
+                          "acIX Maximize hidden", "-", "acIC &Close [Alt+F4]"}))
             << "dialog";
         host.HadSystemMenu = false;
         menu.UpdateItems();
@@ -240,8 +242,9 @@ TEST(SystemMenu, SkinMenuListsTheManagersSkinsAndChoosesOne) {
     ui::headless::Reset(800, 600);
     auto* manager = new skin::TsSkinManager(Application);
     manager->SetSkinDirectory("/nonexistent-skins");
-    for (int i = 1; i <= 21; ++i) manager->InternalSkins().Add().SetName("Skin " + std::string(i < 10 ? "0" : "") +
-                                                                       std::to_string(i) + " (internal)");
+    for (int i = 1; i <= 21; ++i)
+        manager->InternalSkins().Add().SetName("Skin " + std::string(i < 10 ? "0" : "") + std::to_string(i) +
+                                               " (internal)");
     manager->InternalSkins().Add().SetName("Black & White (internal)");
     THost host;
     host.Manager = manager;
