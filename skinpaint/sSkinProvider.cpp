@@ -61,6 +61,7 @@ const vcl::TClassInfo& TsSkinProvider::StaticClass() {
             .Bool("MakeSkinMenu", &TsSkinProvider::SetMakeSkinMenu)
             .Object("TitleIcon", &TsSkinProvider::TitleIcon)
             .Object("AddedTitle", &TsSkinProvider::AddedTitle)
+            .Object("TitleButtons", &TsSkinProvider::TitleButtons)
             .Event("OnExtHitTest", &TsSkinProvider::SetOnExtHitTest)
             .Event("OnSkinItem", &TsSkinProvider::SetOnSkinItem)
             .Event("OnAfterAnimation", &TsSkinProvider::SetOnAfterAnimation)
@@ -183,7 +184,14 @@ bool TsSkinProvider::MayPaint() const {
            FSkinData->UpdateDepth == 0;
 }
 
+std::vector<TitleButtonState*> TsSkinProvider::ButtonStates() {
+    std::vector<TitleButtonState*> states{&CloseButton, &MaxButton, &MinButton, &HelpButton};
+    for (int i = 0; i < FTitleButtons.Count(); ++i) states.push_back(&FTitleButtons.Items(i).Button);
+    return states;
+}
+
 TitleButtonState* TsSkinProvider::ButtonOf(int hitCode) {
+    if (TsTitleButton* user = UserButton(hitCode)) return &user->Button;
     switch (hitCode) {
     case ui::HTMINBUTTON: return &MinButton;
     case ui::HTMAXBUTTON: return &MaxButton;
@@ -194,8 +202,7 @@ TitleButtonState* TsSkinProvider::ButtonOf(int hitCode) {
 }
 
 void TsSkinProvider::ReleaseAnimations() {
-    for (TitleButtonState* button : {&CloseButton, &MaxButton, &MinButton, &HelpButton})
-        FreeTitleButtonAnimation(*button);
+    for (TitleButtonState* button : ButtonStates()) FreeTitleButtonAnimation(*button);
 }
 
 // --- skinning
@@ -219,7 +226,7 @@ void TsSkinProvider::SetupWindow() {
     if (FDrawNonClientArea) HideSystemMenuStyle(true);
     ChooseTitleButtonImages(*manager, Buttons(), ui::GetWindowLongPtr(FForm->Handle(), ui::GWL_EXSTYLE) &
                                                      ui::WS_EX_CONTEXTHELP,
-                            {&CloseButton, &MaxButton, &MinButton, &HelpButton});
+                            AllButtons());
     if (FUseGlobalColor && !FSkinData->CustomColor()) FForm->SetColor(SkinBackColor(*manager));
     RegionStale = true;
     FSkinData->PictureStale = true;
@@ -263,7 +270,7 @@ void TsSkinProvider::RefreshSkin() {
     if (!Skinned() || !FForm->HandleAllocated()) return;
     ChooseTitleButtonImages(*FSkinData->UsedManager(), Buttons(),
                             ui::GetWindowLongPtr(FForm->Handle(), ui::GWL_EXSTYLE) & ui::WS_EX_CONTEXTHELP,
-                            {&CloseButton, &MaxButton, &MinButton, &HelpButton});
+                            AllButtons());
     if (ui::IsWindowVisible(FForm->Handle())) RedrawWindowNow();
 }
 

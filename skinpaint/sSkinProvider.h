@@ -16,6 +16,7 @@
 #include "skinpaint/acTitleButton.h"
 #include "skinpaint/sFormGeometry.h"
 #include "skinpaint/sSystemMenu.h"
+#include "skinpaint/sTitleButtons.h"
 #include "skinpaint/sTitleButtonRules.h"
 #include "vcl/TControl.h"
 #include "vcl/TFont.h"
@@ -110,6 +111,8 @@ public:
     void SetMakeSkinMenu(bool value) { FMakeSkinMenu = value; }
     TsTitleIcon& TitleIcon() { return FTitleIcon; }
     TacAddedTitle& AddedTitle() { return FAddedTitle; }
+    // Buttons of the program's own, left of the system buttons.
+    TsTitleButtons& TitleButtons() { return FTitleButtons; }
     TsHitTestEvent OnExtHitTest;
     TsSkinItemEvent OnSkinItem;
     vcl::TNotifyEvent OnAfterAnimation;
@@ -154,6 +157,9 @@ public:
     void AnswerBackground(skin::BackgroundRequest& request);
     // The title button of a hit code, null for none.
     TitleButtonState* ButtonOf(int hitCode);
+    // The system buttons and the program's own.
+    TTitleButtons AllButtons() { return {&CloseButton, &MaxButton, &MinButton, &HelpButton, &FTitleButtons}; }
+    std::vector<TitleButtonState*> ButtonStates();
     bool Skinned() const;
     // The whole window anew: frame and client.
     void RedrawWindowNow();
@@ -190,6 +196,8 @@ private:
     void LeftButtonDown(vcl::TMessage& message);
     void LeftButtonUp(vcl::TMessage& message);
     void SystemCommand(vcl::TMessage& message);
+    // The program's title button of a hit code, null for others.
+    TsTitleButton* UserButton(int hitCode);
     // Below the title icon, or at the cursor.
     void OpenSystemMenu(bool atCursor);
     // The frame answers these hit codes itself; the form's procedure the rest.
@@ -237,6 +245,7 @@ private:
     bool FMakeSkinMenu = false;
     TsTitleIcon FTitleIcon;
     TacAddedTitle FAddedTitle;
+    TsTitleButtons FTitleButtons;
 };
 
 }  // namespace skinpaint

@@ -18,7 +18,8 @@ namespace skinpaint {
 namespace {
 
 bool IsTitleButtonCode(ui::LRESULT code) {
-    return code == ui::HTMINBUTTON || code == ui::HTMAXBUTTON || code == ui::HTCLOSE || code == ui::HTHELP;
+    return code == ui::HTMINBUTTON || code == ui::HTMAXBUTTON || code == ui::HTCLOSE || code == ui::HTHELP ||
+           (code >= 1000 && code <= 1100);
 }
 
 // The glow size and margin the skin gives a system button.
@@ -37,8 +38,10 @@ ui::LRESULT TsSkinProvider::FrameHitTest(gfx::TPoint screen) {
     const gfx::TRect window = ui::GetWindowRect(FForm->Handle());
     const int x = screen.X - window.Left, y = screen.Y - window.Top;
     const TacWindowButtons w = Buttons();
-    for (TitleButtonState* button : {&CloseButton, &MaxButton, &MinButton, &HelpButton}) {
+    for (TitleButtonState* button : ButtonStates()) {
         if (button->State < 0 || !button->Bounds.Contains(x, y)) continue;
+        if (button->HitCode >= 1000)
+            return FTitleButtons.Items(button->HitCode - 1000).Enabled ? button->HitCode : ui::HTCLIENT;
         switch (button->HitCode) {
         case ui::HTCLOSE: return FHadSystemMenu ? ui::HTCLOSE : ui::HTCAPTION;
         case ui::HTMAXBUTTON:
@@ -113,7 +116,7 @@ void TsSkinProvider::RepaintTitleButton(int hitCode) {
 void TsSkinProvider::DrawButtons(gfx::TBitmap& target, int dx) {
     const TacWindowButtons w = Buttons();
     const skin::TsSkinManager& manager = *FSkinData->UsedManager();
-    for (const TitleButtonState* button : {&CloseButton, &MaxButton, &MinButton, &HelpButton}) {
+    for (const TitleButtonState* button : ButtonStates()) {
         TitleButtonState moved = *button;
         moved.Bounds = gfx::OffsetRect(button->Bounds, dx, 0);
         bool enabled = true, restore = false;
@@ -127,10 +130,13 @@ void TsSkinProvider::DrawButtons(gfx::TBitmap& target, int dx) {
             enabled = EnabledMin(w);
             restore = HostMinimized();
             break;
-        default: break;
+        default:
+            if (button->HitCode >= 1000) enabled = FTitleButtons.Items(button->HitCode - 1000).Enabled;
+            break;
         }
         DrawTitleButton(target, manager, moved, FDrawnActive, enabled, restore);
     }
+    for (int i = 0; i < FTitleButtons.Count(); ++i) DrawUserGlyph(target, FTitleButtons.Items(i), dx);
 }
 
 void TsSkinProvider::DrawButtonDirectly(const TitleButtonState& button) {
@@ -179,7 +185,7 @@ void TsSkinProvider::Press(int hitCode) {
 
 void TsSkinProvider::ResetButtons() {
     FCurrentHit = 0;
-    for (TitleButtonState* button : {&CloseButton, &MaxButton, &MinButton, &HelpButton}) {
+    for (TitleButtonState* button : ButtonStates()) {
         if (button->State > 0) {
             button->State = 0;
             RepaintTitleButton(button->HitCode);

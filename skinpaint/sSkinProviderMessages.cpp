@@ -33,7 +33,7 @@ enum : uint16_t {
 
 bool IsTitleButtonCode(ui::WPARAM code) {
     return code == ui::WPARAM(ui::HTMINBUTTON) || code == ui::WPARAM(ui::HTMAXBUTTON) ||
-           code == ui::WPARAM(ui::HTCLOSE) || code == ui::WPARAM(ui::HTHELP);
+           code == ui::WPARAM(ui::HTCLOSE) || code == ui::WPARAM(ui::HTHELP) || (code >= 1000 && code <= 1100);
 }
 
 gfx::TPoint PointOf(ui::LPARAM lParam) { return {int16_t(lParam & 0xFFFF), int16_t((lParam >> 16) & 0xFFFF)}; }
@@ -246,7 +246,12 @@ void TsSkinProvider::MouseMoved(vcl::TMessage& m) {
 
 void TsSkinProvider::LeftButtonDown(vcl::TMessage& m) {
     if (IsTitleButtonCode(m.WParam)) {
-        Press(int(m.WParam));
+        const int hit = int(m.WParam);
+        Press(hit);
+        if (TsTitleButton* user = UserButton(hit); user && user->OnMouseDown) {
+            const gfx::TPoint p = PointOf(m.LParam);
+            user->OnMouseDown(this, vcl::mbLeft, 0, p.X, p.Y);
+        }
         return;
     }
     const TFormGeometry g = Geometry();
@@ -259,6 +264,10 @@ void TsSkinProvider::LeftButtonDown(vcl::TMessage& m) {
         return;
     }
     CallPrevious(m);
+}
+
+TsTitleButton* TsSkinProvider::UserButton(int hitCode) {
+    return hitCode >= 1000 && hitCode - 1000 < FTitleButtons.Count() ? &FTitleButtons.Items(hitCode - 1000) : nullptr;
 }
 
 void TsSkinProvider::LeftButtonUp(vcl::TMessage& m) {
@@ -290,7 +299,9 @@ void TsSkinProvider::LeftButtonUp(vcl::TMessage& m) {
         ui::SendMessage(handle, ui::WM_SYSCOMMAND, ui::SC_CONTEXTHELP, 0);
         RepaintFrame();
         break;
-    default: break;
+    default:
+        if (TsTitleButton* user = UserButton(hit); user && user->OnMouseUp) user->OnMouseUp(this, vcl::mbLeft, 0, p.X, p.Y);
+        break;
     }
 }
 

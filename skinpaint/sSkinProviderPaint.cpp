@@ -75,7 +75,7 @@ void TsSkinProvider::PaintTitle(gfx::TBitmap& picture, const TFormGeometry& g) {
     PaintSectionItem(TitleSectionIndex, title, BackgroundFromBitmap(picture, 0, 0), -1, -1, &manager, picture, {0, 0},
                      band, LookOf(TitleSectionIndex));
 
-    const TTitleButtons buttons{&CloseButton, &MaxButton, &MinButton, &HelpButton};
+    const TTitleButtons buttons = AllButtons();
     const int buttonsWidth = LayoutTitleButtons(manager, g, buttons);
     const bool anyButton = CloseButton.State >= 0 || MaxButton.State >= 0 || MinButton.State >= 0;
 

@@ -344,6 +344,42 @@ TEST_F(SkinProvider, SystemMenuOpensFromKeyboardIconAndCaption) {
     EXPECT_TRUE(closed);
 }
 
+// A button of the program's own sits 8 pixels left of the system buttons,
+// answers 1000 + its index while enabled and reports its release.
+TEST_F(SkinProvider, OwnTitleButtonsSitLeftOfTheSystemButtons) {
+    TsSkinProvider& p = Make(MainLike);
+    TsTitleButton& own = p.TitleButtons().Add();
+    own.Glyph = gfx::TBitmap(8, 8);
+    int released = 0;
+    own.OnMouseUp = [&released](vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) { ++released; };
+    const ui::HWND window = p.Form()->Handle();
+    const auto refresh = [&] {
+        ui::SendMessage(window, skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_REFRESH),
+                        reinterpret_cast<ui::LPARAM>(Manager));
+        Pump();
+    };
+    refresh();
+    const gfx::TRect& r = own.Button.Bounds;
+    EXPECT_EQ(own.Button.HitCode, 1000);
+    EXPECT_EQ(Manager->Masks[size_t(own.Button.GlyphIndex)].KeyName, "TITLEBUTTON");
+    EXPECT_EQ(r.Right, p.MinButton.Bounds.Left - Manager->GlobalInfo.BiSpace - 8);
+    const gfx::TRect w = ui::GetWindowRect(window);
+    const ui::LPARAM at =
+        ui::LPARAM(uint16_t(w.Left + (r.Left + r.Right) / 2)) | ui::LPARAM(uint16_t(w.Top + (r.Top + r.Bottom) / 2)) << 16;
+    EXPECT_EQ(ui::SendMessage(window, ui::WM_NCHITTEST, 0, at), 1000);
+    MoveTo(Centre(p, r));
+    Down();
+    EXPECT_EQ(own.Button.State, 2);
+    Up();
+    EXPECT_EQ(released, 1);
+    EXPECT_EQ(own.Button.State, 0);
+    if (std::getenv("KESTRUNE_SAVE_PICTURES")) ui::headless::SaveWindowPng(window, "frame-own-button.png");
+    // Disabled it is the caption's.
+    own.Enabled = false;
+    refresh();
+    EXPECT_EQ(ui::SendMessage(window, ui::WM_NCHITTEST, 0, at), ui::HTCAPTION);
+}
+
 // A window of the program without a provider of its own gets one from the
 // manager's dialog hook when it is activated, and wears the skin's frame.
 TEST_F(SkinProvider, FormsWithoutAProviderGetOneFromTheDialogHook) {
