@@ -3,7 +3,6 @@
 #include "skin/sSkinCommands.h"
 #include "skinpaint/acGlowEffect.h"
 #include "skinpaint/sSkinProvider.h"
-#include "ui/MessageLoop.h"
 #include "vcl/TCustomForm.h"
 
 namespace skinpaint {
@@ -36,9 +35,7 @@ private:
 }  // namespace
 
 std::unique_ptr<skin::TacProvider> TsFormAdapter::AdaptForm(vcl::TCustomForm& form) {
-    if (form.HandleAllocated() &&
-        ui::SendMessage(form.Handle(), skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_GET_PROVIDER), 0))
-        return nullptr;
+    if (form.Perform(skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_GET_PROVIDER), 0)) return nullptr;
     auto* provider = new TsSkinProvider(&form);
     provider->SetUseGlobalColor(false);
     provider->SetMakeSkinMenu(false);

@@ -90,9 +90,8 @@ TsSkinProvider::TsSkinProvider(vcl::TComponent* owner) : vcl::TComponent(owner) 
     FSkinData->ProviderForm = FForm;
     FSkinData->SetSkinSection("FORM");
     // A form has one provider: a second one stays out of the way.
-    if (FForm->HandleAllocated() &&
-        ui::SendMessage(FForm->Handle(), skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_GET_PROVIDER),
-                        0) != 0) {
+    // Asked through the form's procedure, so that a window is not needed.
+    if (FForm->Perform(skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_GET_PROVIDER), 0) != 0) {
         FInactive = true;
         return;
     }

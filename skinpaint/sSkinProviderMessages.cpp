@@ -106,6 +106,12 @@ void TsSkinProvider::WndProc(vcl::TMessage& m) {
         if (m.Msg == ui::WM_CREATE && FSkinData->UsedManager() && FSkinData->UsedManager()->Active()) ApplySkin();
         return;
     }
+    // Without its own frame the platform's frame answers the mouse too.
+    const bool frameMessage = m.Msg == ui::WM_NCHITTEST || (m.Msg >= ui::WM_NCMOUSEMOVE && m.Msg <= ui::WM_NCMBUTTONDBLCLK);
+    if (!FDrawNonClientArea && frameMessage) {
+        CallPrevious(m);
+        return;
+    }
     switch (m.Msg) {
     case ui::WM_CREATE:
         CallPrevious(m);

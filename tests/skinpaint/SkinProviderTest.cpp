@@ -21,6 +21,7 @@
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sFormAdapter.h"
 #include "skinpaint/sSkinProvider.h"
+#include "ui/DefWindowProc.h"
 #include "ui/Headless.h"
 #include "ui/Input.h"
 #include "ui/Keys.h"
@@ -419,11 +420,35 @@ TEST_F(SkinProvider, AnsweringTheSkinCommands) {
     EXPECT_EQ(gfx::TColor(send(skin::SKC_GET_BG_COLOR)), p.SkinData().ColorForChildren());
     send(skin::SKC_INVALIDATE_CACHE);
     EXPECT_TRUE(p.SkinData().PictureStale);
+    // A caption change shows at once in a freshly painted title.
+    const gfx::TBitmap before = ui::headless::WindowImage(window);
+    p.Form()->SetCaption("Done.");
+    EXPECT_FALSE(p.SkinData().PictureStale);
+    const gfx::TBitmap after = ui::headless::WindowImage(window);
+    int changed = 0;
+    for (int y = 0; y < g.TitleHeight(); ++y)
+        for (int x = 0; x < g.Width; ++x) changed += std::memcmp(before.ScanLine(y) + x * 4, after.ScanLine(y) + x * 4, 4) != 0;
+    EXPECT_GT(changed, 50);
     // A second provider on the same form stays out of the way.
     auto* second = new TsSkinProvider(p.Form());
     EXPECT_TRUE(second->Inactive());
     EXPECT_EQ(send(skin::SKC_GET_PROVIDER), reinterpret_cast<ui::LRESULT>(&p));
     second->Free();
+    // Without its non-client area the provider leaves the platform's frame.
+    p.SetDrawNonClientArea(false);
+    EXPECT_TRUE(ui::GetWindowLongPtr(window, ui::GWL_STYLE) & ui::WS_SYSMENU);
+    const gfx::TRect wr = ui::GetWindowRect(window);
+    const gfx::TPoint onMin{wr.Left + (p.MinButton.Bounds.Left + p.MinButton.Bounds.Right) / 2, wr.Top + 8};
+    EXPECT_EQ(ui::SendMessage(window, ui::WM_NCHITTEST, 0,
+                              ui::LPARAM(uint16_t(onMin.X)) | ui::LPARAM(uint16_t(onMin.Y)) << 16),
+              ui::DefWindowProc(window, ui::WM_NCHITTEST, 0,
+                                ui::LPARAM(uint16_t(onMin.X)) | ui::LPARAM(uint16_t(onMin.Y)) << 16));
+    gfx::TRegion none;
+    EXPECT_EQ(ui::GetWindowRgn(window, none), 0);
+    p.SetDrawNonClientArea(true);
+    EXPECT_FALSE(ui::GetWindowLongPtr(window, ui::GWL_STYLE) & ui::WS_SYSMENU);
+    Pump();
+    EXPECT_NE(ui::GetWindowRgn(window, none), 0);
     // Removing the skin gives the form its system menu and plain frame back.
     send(skin::SKC_REMOVE_SKIN, reinterpret_cast<ui::LPARAM>(Manager));
     EXPECT_TRUE(ui::GetWindowLongPtr(window, ui::GWL_STYLE) & ui::WS_SYSMENU);
