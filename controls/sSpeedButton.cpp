@@ -417,6 +417,7 @@ void TsSpeedButton::WndProc(vcl::TMessage& message) {
             break;
         case skin::SKC_REMOVE_SKIN:
             if (ComponentState() & vcl::csDestroying) break;
+            StopFade();
             FControlStyle &= ~vcl::csOpaque;
             if (Visible()) LookChanged();
             break;

@@ -3,6 +3,7 @@
 // paint request that shows it (or the running fade's frame).
 #include <algorithm>
 
+#include "controls/sButtonGlyph.h"
 #include "controls/sParentPicture.h"
 #include "controls/sSpeedButton.h"
 #include "skin/sSkinManager.h"
@@ -21,23 +22,6 @@
 namespace controls {
 
 namespace {
-
-bool HasOpaquePixel(const gfx::TBitmap& bitmap) {
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        const uint8_t* p = bitmap.ScanLine(y);
-        for (int x = 0; x < bitmap.Width(); ++x)
-            if (p[x * 4 + 3] == 255) return true;
-    }
-    return false;
-}
-
-// The frame of a glyph without alpha for a state: several frames hold the
-// up, hot, pressed and down looks.
-int KeyedFrame(int frames, int state, bool enabled, bool down) {
-    if (frames <= 1 || state == 0 || !enabled) return 0;
-    const int frame = state == 1 ? 1 : down ? 3 : 2;
-    return frame < frames ? frame : 1;
-}
 
 // The section's frame entry, null without one.
 const skin::TsMaskData* FrameEntry(const skinpaint::TsControlSkinInfo& info) {
@@ -132,42 +116,24 @@ void TsSpeedButton::PaintGlyph(gfx::TBitmap& picture, int state) {
         return;
     }
     gfx::TBitmap& glyph = FGlyph.Bitmap();
-    const int frames = FNumGlyphs;
-    const int gw = glyph.Width() / frames, gh = glyph.Height();
-    if (gw <= 0 || gh <= 0) return;
+    if (glyph.Empty()) return;
+    TsGlyphLook look;
+    look.NumGlyphs = FNumGlyphs;
+    look.State = state;
+    look.Enabled = Enabled();
+    look.Down = FDown;
+    look.Blend = FBlend;
+    look.Grayed = FGrayed;
+    look.DisabledGlyphKind = FDisabledGlyphKind;
+    look.GrayTint = FSkinData.Section().Color;
     const gfx::TRect r = GlyphBounds(state);
-    // A disabled button's 32-bit glyph without a single opaque pixel has no
-    // alpha worth the name: it is a keyed picture from now on.
-    if (glyph.PixelFormat() == gfx::pf32bit && !Enabled() && !HasOpaquePixel(glyph))
-        glyph.SetPixelFormat(gfx::pf24bit);
-
-    if (glyph.PixelFormat() == gfx::pf32bit) {
-        const int frame = std::min(state, frames - 1);
+    PaintButtonGlyph(picture, {r.Left, r.Top}, glyph, look);
+    if (FReflected && glyph.PixelFormat() == gfx::pf32bit) {
         const bool tinted = (state == 0 && FGrayed) || (!Enabled() && (FDisabledGlyphKind & dgGrayed));
-        const int transparency = state == 0 ? FBlend : 0;
-        const skinpaint::TColor tint = tinted ? FSkinData.Section().Color : skinpaint::NO_TINT;
-        skinpaint::DrawAlphaImage(picture, r, glyph, gfx::Bounds(frame * gw, 0, gw, gh), transparency, tint);
-        if (FReflected) PaintReflection(picture, r, glyph, gfx::Bounds(frame * gw, 0, gw, gh), transparency, tint);
-        return;
+        const int frame = std::min(state, FNumGlyphs - 1);
+        PaintReflection(picture, r, glyph, gfx::Bounds(frame * r.Width(), 0, r.Width(), r.Height()),
+                        state == 0 ? FBlend : 0, tinted ? look.GrayTint : skinpaint::NO_TINT);
     }
-
-    const int frame = KeyedFrame(frames, state, Enabled(), FDown);
-    gfx::TBitmap scratch;
-    scratch.Assign(glyph);
-    scratch.SetPixelFormat(gfx::pf32bit);
-    skinpaint::SetRectAlpha(scratch, {0, 0, scratch.Width(), scratch.Height()}, 255, false);
-    const uint8_t* corner = scratch.ScanLine(gh - 1) + frame * gw * 4;
-    const gfx::TColor key = gfx::TColor(corner[2] | corner[1] << 8 | corner[0] << 16);
-    double weightBehind = 0;
-    if (!Enabled() && frames == 1) {
-        if (FDisabledGlyphKind & dgGrayed) skinpaint::GrayScaleKeyed(scratch, key);
-        if (FDisabledGlyphKind & dgBlended) weightBehind = 0.5;
-    } else if (Enabled() && frames == 1 && state == 0 && FBlend > 0) {
-        weightBehind = FBlend / 100.0;
-    }
-    // The source rectangle counts its right column and bottom row.
-    skinpaint::BlendKeyedImage(picture, {r.Left, r.Top}, scratch, {frame * gw, 0, frame * gw + gw - 1, gh - 1}, key,
-                               weightBehind);
 }
 
 // The skin's divider line, two pixels wide, down the middle.
@@ -201,6 +167,7 @@ void TsSpeedButton::PaintArrowPart(gfx::TBitmap& picture, const skinpaint::TsCon
 }
 
 void TsSpeedButton::ComposePicture() {
+    if (!FSkinData.IsSkinned()) return;
     FSkinData.SizeCachePicture();
     gfx::TBitmap& picture = *FSkinData.CachePicture;
     picture.Canvas().Font = Font().Handle();
@@ -278,8 +245,11 @@ void TsSpeedButton::Paint() {
 void TsSpeedButton::PaintUnskinned(gfx::TCanvas& canvas) {
     const int state = FState == bsDown || FState == bsExclusive ? 2 : 0;
     gfx::TRect r{0, 0, Width(), Height()};
-    canvas.Brush = {Color(), gfx::bsSolid};
-    canvas.FillRect(r);
+    // A transparent button leaves the parent's erased background behind it.
+    if (!FTransparent) {
+        canvas.Brush = {Color(), gfx::bsSolid};
+        canvas.FillRect(r);
+    }
     if (state == 2) vcl::Frame3D(canvas, r, gfx::clBtnShadow, gfx::clBtnHighlight, 1);
     else if (!FFlat) vcl::Frame3D(canvas, r, gfx::clBtnHighlight, gfx::clBtnShadow, 1);
     if (FShowCaption) {

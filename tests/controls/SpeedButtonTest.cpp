@@ -200,6 +200,8 @@ TEST_F(SpeedButtonTest, StoredValuesAreKeptInRange) {
     EXPECT_EQ(button->Margin(), -1);
     EXPECT_EQ(button->Spacing(), 4);
     EXPECT_EQ(button->NumGlyphs(), 1);
+    button->SetNumGlyphs(0);
+    EXPECT_EQ(button->NumGlyphs(), 1) << "a glyph has at least one frame to divide its width by";
     EXPECT_EQ(button->SkinData().SkinSection(), "SPEEDBUTTON");
     EXPECT_EQ(button->SkinData().ControlKind, 92);
 }
