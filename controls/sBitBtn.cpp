@@ -443,7 +443,10 @@ bool TsBitBtn::SkinnedInput(vcl::TMessage& m) {
             return false;
         case ui::WM_SETFOCUS:
             vcl::TButton::WndProc(m);
-            if (!FFade) FSkinData.RequestRepaint();
+            if (FFade)
+                FFade->Step();
+            else
+                FSkinData.RequestRepaint();
             return true;
         case ui::WM_KILLFOCUS:
             skinpaint::StopControlFade(FFade, FSkinData);

@@ -404,7 +404,10 @@ bool TsCheckBox::SkinnedInput(vcl::TMessage& m) {
         case ui::WM_SETFOCUS:
             vcl::TCheckBox::WndProc(m);
             FSkinData.PictureStale = true;
-            if (!FFade) Invalidate();
+            if (FFade)
+                FFade->Step();
+            else
+                Invalidate();
             return true;
         case ui::WM_KILLFOCUS:
             skinpaint::StopControlFade(FFade, FSkinData);

@@ -17,6 +17,9 @@ public:
 
     // 0 none; 1 and 2 run.
     int Direction = 0;
+    // The next frame at once, as the next tick would make it (a control that
+    // gains the focus during its fade shows it so).
+    void Step() { Timer(); }
 
 protected:
     void Timer() override;

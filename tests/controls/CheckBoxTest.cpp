@@ -214,7 +214,7 @@ void ExpectFadeFrames(TsCheckBox& box, const gfx::TBitmap& before, int steps) {
     EXPECT_NE(Rgb(before, 8, 9) + Rgb(before, 3, 5), Rgb(after, 8, 9) + Rgb(after, 3, 5)) << "the box changed";
 }
 
-TEST_F(CheckBox, HoverFadesInTwentyStepsPressAndCheckInTen) {
+TEST_F(CheckBox, HoverAndLeaveFadeInTwentyStepsPressAndCheckInTen) {
     TsCheckBox* box = NewCheckBox();
     gfx::TBitmap before = Shot(box->Handle());
 
@@ -222,6 +222,20 @@ TEST_F(CheckBox, HoverFadesInTwentyStepsPressAndCheckInTen) {
     ASSERT_NE(box->FadeAnimation(), nullptr) << "entering fades";
     EXPECT_EQ(box->FadeAnimation()->FadeSteps, 20);
     ExpectFadeFrames(*box, before, 20);
+
+    // Leaving fades too; the focus arriving meanwhile shows the next frame at once.
+    MoveTo(*box, 5, -30);
+    ASSERT_NE(box->FadeAnimation(), nullptr) << "leaving fades";
+    AdvanceClock(10);
+    const int step = box->FadeAnimation()->CurrentStep;
+    const gfx::TBitmap shown = ui::headless::WindowImage(box->Handle());
+    box->SetFocus();
+    ASSERT_NE(box->FadeAnimation(), nullptr);
+    EXPECT_EQ(box->FadeAnimation()->CurrentStep, step + 1);
+    EXPECT_NE(Rgb(ui::headless::WindowImage(box->Handle()), 3, 5), Rgb(shown, 3, 5));
+    AdvanceClock(400);
+    MoveTo(*box, 5, 9);
+    AdvanceClock(400);
 
     box->SetFocus();
     before = Shot(box->Handle());
