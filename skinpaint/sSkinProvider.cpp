@@ -222,6 +222,8 @@ void TsSkinProvider::SetupWindow() {
     skin::TsSkinManager* manager = FSkinData->UsedManager();
     CaptionSectionIndex = manager->FindSection("CAPTION");
     TitleSectionIndex = -1;
+    CaptionGlowActive.SetSize(0, 0);
+    CaptionGlowInactive.SetSize(0, 0);
     if (FDrawNonClientArea) HideSystemMenuStyle(true);
     ChooseTitleButtonImages(*manager, Buttons(), ui::GetWindowLongPtr(FForm->Handle(), ui::GWL_EXSTYLE) &
                                                      ui::WS_EX_CONTEXTHELP,
@@ -266,6 +268,10 @@ void TsSkinProvider::RemoveSkin() {
 void TsSkinProvider::RefreshSkin() {
     RegionStale = true;
     FSkinData->PictureStale = true;
+    TitleSectionIndex = -1;
+    CaptionGlowActive.SetSize(0, 0);
+    CaptionGlowInactive.SetSize(0, 0);
+    if (skin::TsSkinManager* manager = FSkinData->UsedManager()) CaptionSectionIndex = manager->FindSection("CAPTION");
     if (!Skinned() || !FForm->HandleAllocated()) return;
     ChooseTitleButtonImages(*FSkinData->UsedManager(), Buttons(),
                             ui::GetWindowLongPtr(FForm->Handle(), ui::GWL_EXSTYLE) & ui::WS_EX_CONTEXTHELP,

@@ -115,6 +115,8 @@ void TsSkinProvider::WndProc(vcl::TMessage& m) {
     switch (m.Msg) {
     case ui::WM_CREATE:
         CallPrevious(m);
+        // A new window (the form's window made again) has its styles anew.
+        FHadSystemMenu = false;
         SetupWindow();
         return;
     case ui::WM_MOVE:

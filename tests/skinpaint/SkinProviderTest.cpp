@@ -148,6 +148,13 @@ TEST_F(SkinProvider, MainWindowShowsCloseAndMinimiseWhereTheSkinPutsThem) {
     EXPECT_TRUE(p.HadSystemMenu());
     // The platform draws no system buttons of its own.
     EXPECT_FALSE(ui::GetWindowLongPtr(p.Form()->Handle(), ui::GWL_STYLE) & ui::WS_SYSMENU);
+    // A window made anew for another border style is skinned anew.
+    p.Form()->SetBorderStyle(vcl::bsDialog);
+    Pump();
+    EXPECT_EQ(States(p), (std::vector<int>{0, -1, -1, -1}));
+    EXPECT_EQ(Manager->Masks[size_t(p.CloseButton.GlyphIndex)].KeyName, "SICONCLOSE");
+    EXPECT_FALSE(ui::GetWindowLongPtr(p.Form()->Handle(), ui::GWL_STYLE) & ui::WS_SYSMENU);
+    EXPECT_TRUE(p.HadSystemMenu());
 }
 
 TEST_F(SkinProvider, ProgressWindowShowsOneSmallCloseButtonCentredInTheTitle) {
