@@ -399,6 +399,27 @@ TEST_F(SpeedButtonTest, EnterPressReleaseLeaveFadeFrameByFrame) {
     EXPECT_EQ(skin::FadeTimerCount(), 0);
 }
 
+TEST_F(SpeedButtonTest, LeavingDuringTheHoverFadeShowsTheNormalLookAtOnce) {
+    ui::headless::SetTestClock(true);
+    TsSpeedButton* button = Help(40, 40);
+    Show();
+    const gfx::TBitmap normal = Shown(*button);
+    TMessageLog log(*button);
+    MoveTo(*button, 10, 10);
+    for (int i = 0; i < 5; ++i) AdvanceClock(10);
+    EXPECT_FALSE(SameColors(Shown(*button), normal)) << "five frames into the fade";
+    MoveTo(*button, 10, 200);
+    // The frames shown mark the picture out of date: the change cannot fade
+    // from it and ends the fade.
+    EXPECT_EQ(button->FadeAnimation(), nullptr);
+    EXPECT_TRUE(SameColors(Shown(*button), normal));
+    AdvanceClock(100);
+    std::vector<std::string> expected = FadeOf("enter", 5);
+    expected.back() = "leave";
+    EXPECT_EQ(log.Take(), expected);
+    EXPECT_EQ(skin::FadeTimerCount(), 0);
+}
+
 TEST_F(SpeedButtonTest, HeldDownAndMovedOffTheButtonComesBackUpWithoutAClick) {
     TsSpeedButton* button = Start(40, 40);
     button->SetAnimatEvents(0);
