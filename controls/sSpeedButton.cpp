@@ -122,6 +122,15 @@ void TsSpeedButton::SetParent(vcl::TWinControl* parent) {
     }
 }
 
+// A control without a window hears nothing of its moves and size changes:
+// the picture is out of date at a new size or over another part of the
+// parent.
+void TsSpeedButton::SetBounds(int left, int top, int width, int height) {
+    const gfx::TRect before = BoundsRect();
+    vcl::TGraphicControl::SetBounds(left, top, width, height);
+    if (BoundsRect() != before) FSkinData.PictureStale = true;
+}
+
 // --- properties
 
 void TsSpeedButton::LookChanged() {

@@ -127,6 +127,7 @@ public:
     void WndProc(vcl::TMessage& message) override;
     void Loaded() override;
     void SetParent(vcl::TWinControl* parent) override;
+    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
     void Notification(vcl::TComponent* component, vcl::TOperation operation) override;

@@ -420,6 +420,19 @@ TEST_F(SpeedButtonTest, LeavingDuringTheHoverFadeShowsTheNormalLookAtOnce) {
     EXPECT_EQ(skin::FadeTimerCount(), 0);
 }
 
+TEST_F(SpeedButtonTest, AMovedAndResizedButtonLooksLikeOneMadeThere) {
+    TsSpeedButton* button = Start(40, 40);
+    Show();
+    button->SetBounds(60, 120, 150, 44);
+    Show();
+    const gfx::TBitmap moved = Shown(*button);
+    button->Free();
+    TsSpeedButton* fresh = Start(60, 120);
+    fresh->SetBounds(60, 120, 150, 44);
+    Show();
+    EXPECT_TRUE(SameColors(moved, Shown(*fresh)));
+}
+
 TEST_F(SpeedButtonTest, HeldDownAndMovedOffTheButtonComesBackUpWithoutAClick) {
     TsSpeedButton* button = Start(40, 40);
     button->SetAnimatEvents(0);
