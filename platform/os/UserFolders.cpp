@@ -11,13 +11,13 @@
 
 namespace os {
 
-namespace {
-
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
     if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) return entry->pw_dir;
     return "/";
 }
+
+namespace {
 
 std::string CacheFolder() {
     if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/') return cache;
@@ -29,10 +29,10 @@ std::string ConfigFolder() {
     return IncludeTrailingPathDelimiter(HomeFolder()) + ".config";
 }
 
-// XDG_DESKTOP_DIR="$HOME/Desktop" from user-dirs.dirs.
-std::string DesktopFromUserDirs() {
+// XDG_<NAME>_DIR="$HOME/Desktop" from user-dirs.dirs.
+std::string FromUserDirs(const std::string& name) {
     std::ifstream file(IncludeTrailingPathDelimiter(ConfigFolder()) + "user-dirs.dirs");
-    const std::string key = "XDG_DESKTOP_DIR=\"";
+    const std::string key = "XDG_" + name + "_DIR=\"";
     for (std::string line; std::getline(file, line);) {
         if (line.rfind(key, 0) != 0) continue;
         const size_t end = line.find('"', key.size());
@@ -65,13 +65,22 @@ bool CreateWorkingFolder() {
 }
 
 std::string DesktopFolder() {
-    std::string desktop = DesktopFromUserDirs();
+    std::string desktop = FromUserDirs("DESKTOP");
     if (desktop.empty() || !DirectoryExists(desktop)) desktop = IncludeTrailingPathDelimiter(HomeFolder()) + "Desktop";
     // Minimal desktops and other languages may have no desktop folder at all;
     // without the home folder the output would default to "/", where only
     // root may write.
     if (!DirectoryExists(desktop)) desktop = HomeFolder();
     return DirectoryExists(desktop) ? IncludeTrailingPathDelimiter(desktop) : std::string();
+}
+
+std::vector<std::string> UserDirs() {
+    std::vector<std::string> folders;
+    for (const char* name : {"DOCUMENTS", "DOWNLOAD", "MUSIC", "PICTURES", "VIDEOS", "PUBLICSHARE", "TEMPLATES"}) {
+        const std::string folder = FromUserDirs(name);
+        if (!folder.empty() && DirectoryExists(folder)) folders.push_back(folder);
+    }
+    return folders;
 }
 
 }  // namespace os

@@ -1,8 +1,9 @@
 #pragma once
 // Where the program keeps things: its own folder (the folder of the running
 // executable), the per-user working folder, and the user's desktop folder.
-// Every folder comes with a trailing delimiter.
+// The program's folders come with a trailing delimiter.
 #include <string>
+#include <vector>
 
 namespace os {
 
@@ -19,5 +20,12 @@ bool CreateWorkingFolder();
 // The XDG desktop folder (user-dirs.dirs, else ~/Desktop); the home folder
 // where neither exists; empty only when the home folder is missing too.
 std::string DesktopFolder();
+// $HOME, else the user's entry in the password file, else "/"; without a
+// trailing delimiter.
+std::string HomeFolder();
+// The XDG user folders of user-dirs.dirs other than the desktop (documents,
+// downloads, music, pictures, videos, public share, templates) that exist,
+// in that order, without trailing delimiters.
+std::vector<std::string> UserDirs();
 
 }  // namespace os
