@@ -19,6 +19,7 @@
 #include "skin/sSkinManager.h"
 #include "skinpaint/acSBAnimation.h"
 #include "skinpaint/sBlockCopy.h"
+#include "skinpaint/sCaptionText.h"
 #include "skinpaint/sFormAdapter.h"
 #include "skinpaint/sSkinProvider.h"
 #include "ui/DefWindowProc.h"
@@ -554,6 +555,51 @@ TEST_F(SkinProvider, HoveredButtonsFadeTheirGlowInAndOut) {
     p.Form()->Free();
     ui::headless::AdvanceClock(300);
     Pump();
+}
+
+// Where the caption goes in the title band: the columns the text changes,
+// for each alignment, reversed for right-to-left windows, and a long centred
+// caption that starts no further left than the caption area.
+TEST_F(SkinProvider, CaptionFollowsItsAlignment) {
+    TsSkinProvider& p = Make(MainLike);
+    const TFormGeometry g = p.Geometry();
+    const auto columns = [&](vcl::TAlignment alignment, bool rtl, const std::string& text) {
+        TCaptionParams params;
+        params.Text = text;
+        params.ButtonsWidth = 60;
+        params.TitleSectionIndex = p.TitleSectionIndex;
+        params.Alignment = alignment;
+        params.RightToLeft = rtl;
+        gfx::TBitmap plain(g.Width, g.TitleHeight()), drawn(g.Width, g.TitleHeight()), glow;
+        painttest::SetPx(plain, 0, 0, 0xFF000000);
+        CopyBlock(drawn, 0, 0, plain, {0, 0, plain.Width(), plain.Height()});
+        DrawCaption(drawn, *Manager, g, params, glow);
+        int first = -1, last = -1;
+        for (int x = 0; x < g.Width; ++x)
+            for (int y = 0; y < g.TitleHeight(); ++y)
+                if (painttest::Px(drawn, x, y) != painttest::Px(plain, x, y)) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        return std::pair{first, last};
+    };
+    TCaptionParams area;
+    area.ButtonsWidth = 60;
+    const gfx::TRect a = CaptionArea(*Manager, g, area);
+    const auto [left, leftEnd] = columns(vcl::taLeftJustify, false, "Done.");
+    EXPECT_LE(std::abs(left - a.Left), 1);
+    const auto [right, rightEnd] = columns(vcl::taRightJustify, false, "Done.");
+    EXPECT_LE(std::abs(rightEnd - (a.Right - 1)), 1);
+    EXPECT_EQ(rightEnd - right, leftEnd - left);
+    const auto [centre, centreEnd] = columns(vcl::taCenter, false, "Done.");
+    EXPECT_LE(std::abs((centre + centreEnd) / 2 - g.Width / 2), 2);
+    const auto [reversed, reversedEnd] = columns(vcl::taLeftJustify, true, "Done.");
+    EXPECT_EQ(reversed, right) << "right to left";
+    EXPECT_LE(std::abs(reversedEnd - rightEnd), 1) << "right to left";
+    const auto [longStart, longEnd] = columns(vcl::taCenter, false, std::string(80, 'W'));
+    EXPECT_LE(std::abs(longStart - a.Left), 1);
+    EXPECT_LT(longEnd, a.Right);
 }
 
 // Both kinds of the program's windows, each active, inactive, with the close
