@@ -108,18 +108,21 @@ TsSpeedButton::~TsSpeedButton() {
     }
 }
 
-void TsSpeedButton::Loaded() {
-    vcl::TGraphicControl::Loaded();
+// A skinned button paints its whole rectangle: the parent need not erase
+// behind it.
+void TsSpeedButton::BindToSkin() {
     FSkinData.BindToSkin();
     if (FSkinData.IsSkinned()) FControlStyle |= vcl::csOpaque;
 }
 
+void TsSpeedButton::Loaded() {
+    vcl::TGraphicControl::Loaded();
+    BindToSkin();
+}
+
 void TsSpeedButton::SetParent(vcl::TWinControl* parent) {
     vcl::TGraphicControl::SetParent(parent);
-    if (parent && !(ComponentState() & vcl::csLoading)) {
-        FSkinData.BindToSkin();
-        if (FSkinData.IsSkinned()) FControlStyle |= vcl::csOpaque;
-    }
+    if (parent && !(ComponentState() & vcl::csLoading)) BindToSkin();
 }
 
 // A control without a window hears nothing of its moves and size changes:

@@ -137,6 +137,7 @@ protected:
     void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
 
 private:
+    void BindToSkin();
     bool SkinCommand(vcl::TMessage& message);
     void MouseEntered(bool wasOver);
     void MouseLeft(bool wasOver);
