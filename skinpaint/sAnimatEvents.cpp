@@ -11,4 +11,13 @@ bool AnimationAllowed(int event, TacAnimatEvents events, skin::TsSkinManager* ma
     return manager && (manager->AnimEffects().Buttons().Events() >> unsigned(event) & 1u);
 }
 
+const vcl::TIdentTable& AnimatEventNames() {
+    static const vcl::TIdentTable names = {
+        {"aeMouseEnter", AnimatSet(aeMouseEnter)}, {"aeMouseLeave", AnimatSet(aeMouseLeave)},
+        {"aeMouseDown", AnimatSet(aeMouseDown)},   {"aeMouseUp", AnimatSet(aeMouseUp)},
+        {"aeGlobalDef", AnimatSet(aeGlobalDef)},
+    };
+    return names;
+}
+
 }  // namespace skinpaint

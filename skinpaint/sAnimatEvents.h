@@ -2,6 +2,7 @@
 // Which state changes of a skinned control fade: the control's own
 // AnimatEvents, or, through aeGlobalDef, the manager's button effects.
 #include "skin/sSkinManager.h"
+#include "vcl/LayoutValues.h"
 
 namespace skinpaint {
 
@@ -16,5 +17,8 @@ constexpr TacAnimatEvents AnimatSet(TacAnimatEvent event) { return 1u << unsigne
 // AnimEffects.Buttons.Events at the same position; a null manager means the
 // default one, and without any manager such an event does not animate.
 bool AnimationAllowed(int event, TacAnimatEvents events, skin::TsSkinManager* manager = nullptr);
+
+// The names stored layouts give the members of an AnimatEvents set.
+const vcl::TIdentTable& AnimatEventNames();
 
 }  // namespace skinpaint
