@@ -145,7 +145,7 @@ public:
     // The whole window into the binding's cache picture.
     void PaintFrameImage();
     // The frame part of the picture to the window (WM_NCPAINT).
-    void CopyFrameToScreen(ui::HDC dc = nullptr);
+    void CopyFrameToScreen();
     void UpdateRegion();
     // A screen point's hit-test code.
     ui::LRESULT FrameHitTest(gfx::TPoint screen);

@@ -115,14 +115,14 @@ void TsSkinProvider::PaintTitle(gfx::TBitmap& picture, const TFormGeometry& g) {
     DrawButtons(picture, 0);
 }
 
-void TsSkinProvider::CopyFrameToScreen(ui::HDC given) {
+void TsSkinProvider::CopyFrameToScreen() {
     if (!FForm->HandleAllocated()) return;
     const ui::HWND window = FForm->Handle();
     if (RegionStale) UpdateRegion();
     if (FSkinData->PictureStale || !FSkinData->CachePicture || FSkinData->CachePicture->Empty()) PaintFrameImage();
     gfx::TBitmap* picture = FSkinData->CachePicture.get();
     if (!picture || picture->Empty()) return;
-    const ui::HDC dc = given ? given : ui::GetWindowDC(window);
+    const ui::HDC dc = ui::GetWindowDC(window);
     if (!dc) return;
     const TFormGeometry g = Geometry();
     const int top = std::min(g.TopHeight(), picture->Height());
@@ -134,7 +134,7 @@ void TsSkinProvider::CopyFrameToScreen(ui::HDC given) {
         dc->BitBlt(side, g.Height - side, g.Width - 2 * side, side, source, side, g.Height - side);
         dc->BitBlt(g.Width - side, top, side, g.Height - top, source, g.Width - side, top);
     }
-    if (!given) ui::ReleaseDC(window, dc);
+    ui::ReleaseDC(window, dc);
 }
 
 void TsSkinProvider::PaintClient(ui::HDC dc) {
