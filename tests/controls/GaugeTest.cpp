@@ -4,14 +4,11 @@
 // the light's timing on the test clock.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "GaugeTestKit.h"
-#include "gfx/ImageCodecs.h"
+#include "GoldenPicture.h"
 #include "skinpaint/sBlockCopy.h"
 #include "vcl/VclExceptions.h"
 
@@ -125,18 +122,8 @@ TEST(GaugeGolden, ProgressWindowGaugesAsRecorded) {
     for (size_t i = 0; i < rows.size(); ++i)
         skinpaint::CopyBlock(sheet, 0, RowHeight * int(i), rows[i], {0, 0, rows[i].Width(), rows[i].Height()});
 
-    const std::string golden = std::string(CONTROLS_TEST_DATA) + "/gauge-progress.png";
-    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(sheet);
-    std::ifstream in(golden, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    ASSERT_FALSE(bytes.str().empty()) << golden << " is missing";
-    gfx::TBitmap expected = gfx::ReadPng(bytes.str());
-    expected.SetPixelFormat(gfx::pf32bit);
-    if (!SamePixels(expected, sheet)) {
-        std::ofstream("gauge-progress-actual.png", std::ios::binary) << gfx::WritePng(sheet);
-        ADD_FAILURE() << "the gauges look different; see gauge-progress-actual.png in the test's working folder";
-    }
+    EXPECT_EQ(golden::DifferenceFromGolden(sheet, CONTROLS_TEST_DATA, "gauge-progress"), 0)
+        << "see gauge-progress-actual.png in the test's working folder";
 }
 
 // The percentage is written twice in the same place: in the trough's colour
