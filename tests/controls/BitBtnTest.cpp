@@ -315,3 +315,73 @@ TEST_F(BitBtn, HoverAndPressFadeFrameByFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BitBtn, TheFolderDialogsStoredLayoutMakesItsButtons) {
+    auto* form = new vcl::TForm(vcl::Application);
+    form->ReadLayout(R"(
+object PathDialogForm: TForm
+  ClientWidth = 342
+  ClientHeight = 386
+  object sBitBtn3: TsBitBtn
+    Left = 12
+    Top = 344
+    Width = 75
+    Height = 25
+    Anchors = [akLeft, akBottom]
+    Caption = 'Create'
+    Enabled = False
+    TabOrder = 3
+    ShowFocus = False
+    SkinData.SkinSection = 'BUTTON'
+  end
+  object sBitBtn1: TsBitBtn
+    Left = 173
+    Top = 344
+    Width = 75
+    Height = 25
+    Anchors = [akRight, akBottom]
+    Caption = 'OK'
+    Default = True
+    ModalResult = 1
+    TabOrder = 1
+    ShowFocus = False
+    SkinData.SkinSection = 'BUTTON'
+  end
+  object sBitBtn2: TsBitBtn
+    Left = 250
+    Top = 344
+    Width = 75
+    Height = 25
+    Anchors = [akRight, akBottom]
+    Caption = 'Cancel'
+    Cancel = True
+    ModalResult = 2
+    TabOrder = 2
+    ShowFocus = False
+    SkinData.SkinSection = 'BUTTON'
+  end
+end
+)");
+    auto* create = dynamic_cast<TsBitBtn*>(form->FindComponent("sBitBtn3"));
+    auto* ok = dynamic_cast<TsBitBtn*>(form->FindComponent("sBitBtn1"));
+    auto* cancel = dynamic_cast<TsBitBtn*>(form->FindComponent("sBitBtn2"));
+    ASSERT_TRUE(create && ok && cancel);
+    EXPECT_FALSE(create->Enabled());
+    EXPECT_TRUE(ok->Default());
+    EXPECT_EQ(ok->ModalResult(), vcl::mrOk);
+    EXPECT_TRUE(cancel->Cancel());
+    EXPECT_EQ(cancel->ModalResult(), vcl::mrCancel);
+    for (TsBitBtn* button : {create, ok, cancel}) {
+        EXPECT_FALSE(button->ShowFocus());
+        EXPECT_TRUE(button->WordWrap());
+        EXPECT_EQ(button->Margin(), -1);
+        EXPECT_EQ(button->Spacing(), 4);
+        EXPECT_EQ(button->SkinData().SkinSection(), "BUTTON");
+        EXPECT_EQ(button->SkinData().ControlKind, 94);
+    }
+    form->Free();
+}
+
+}  // namespace
