@@ -207,7 +207,16 @@ TEST(GaugeLight, SweepsEveryHundredAndSecondTickAndRestsBetween) {
     EXPECT_GT(changed, 70) << "the light moves on the screen";
     EXPECT_EQ(changedAfterPass, 0) << "no painting while the light rests";
 
-    gauge.SetProgress(0);
+    // What counts is the filled part, not the sign of the value: half of
+    // -100..0 sweeps too.
+    gauge.SetMinValue(-100);
+    gauge.SetMaxValue(0);
+    gauge.SetProgress(-50);
+    Ticks(110);
+    const gfx::TBitmap half = desktop.Shown(gauge);
+    Ticks(10);
+    EXPECT_FALSE(SamePixels(half, desktop.Shown(gauge))) << "the light runs over half of -100..0";
+
     gauge.SetAnimated(false);
     EXPECT_FALSE(gauge.LightRunning());
 }

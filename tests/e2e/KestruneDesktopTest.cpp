@@ -23,6 +23,7 @@
 #include "TTestProcess.h"
 #include "TXvfbDisplay.h"
 #include "VideoService.h"
+#include "gfx/ImageCodecs.h"
 
 namespace fs = std::filesystem;
 
@@ -48,6 +49,8 @@ constexpr TClientPoint FolderButton{350, 210};
 constexpr TClientPoint HelpButton{332, 32};
 constexpr TClientPoint ProgressClientSize{389, 163};
 constexpr TClientPoint CancelButton{340, 140};
+constexpr int StageGaugeTop = 48;
+constexpr int TotalGaugeTop = 96;
 
 // Generous: the sanitizer build on a shared machine converts slowly.
 constexpr double JobSeconds = 300;
@@ -217,6 +220,31 @@ protected:
         EXPECT_EQ(*status, 0) << "the program said:\n" << Read(Root + "program.log");
     }
 
+    // The Done box stands over the middle of the progress window, where both
+    // gauges write their "100%": moved aside, it uncovers them, and their
+    // picture is kept as e2e-progress-done.png.
+    void ExpectFullGaugesBehind(const std::string& box) {
+        const std::string progress = VisibleWindow(ProgressPattern, 5);
+        ASSERT_FALSE(progress.empty()) << "the progress window went before the box";
+        Desktop->Move(box, 0, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        ASSERT_TRUE(Desktop->Picture(progress, Picture("progress-done")));
+        const gfx::TBitmap picture = gfx::ReadPng(Read(Picture("progress-done")));
+        const TWindowBox frame = Desktop->Box(progress);
+        const int border = (frame.Width - ProgressClientSize.X) / 2;
+        const int top = frame.Height - ProgressClientSize.Y - border;
+        for (const int gaugeTop : {StageGaugeTop, TotalGaugeTop}) {
+            // White text: neither the bar nor the light over it is that light.
+            int white = 0;
+            for (int y = gaugeTop; y < gaugeTop + 17; ++y)
+                for (int x = 8 + 184 - 25; x < 8 + 184 + 25; ++x) {
+                    const uint8_t* p = picture.ScanLine(top + y) + picture.BytesPerPixel() * (border + x);
+                    white += p[0] >= 250 && p[1] >= 250 && p[2] >= 250;
+                }
+            EXPECT_GT(white, 10) << "no \"100%\" over the gauge at " << gaugeTop;
+        }
+    }
+
     std::vector<std::string> DesktopFiles() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(DesktopFolder())) names.push_back(entry.path().filename());
@@ -236,6 +264,7 @@ TEST_F(TKestruneDesktopTest, TypedAddressAndStartDeliverTheVideoToTheDesktopThen
     const std::string box = MessageBox(JobSeconds);
     ASSERT_FALSE(box.empty()) << "no message box came";
     EXPECT_TRUE(Desktop->Picture("root", Picture("done")));
+    ExpectFullGaugesBehind(box);
     AnswerMessageBox();
 
     const std::string video = DesktopFolder() + "Test_Pattern_Demo__5_seconds_.AVI";

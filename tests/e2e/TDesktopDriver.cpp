@@ -41,6 +41,10 @@ void TDesktopDriver::Click(int x, int y) const {
     OutputOf({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"});
 }
 
+void TDesktopDriver::Move(const std::string& window, int x, int y) const {
+    OutputOf({"xdotool", "windowmove", window, std::to_string(x), std::to_string(y)});
+}
+
 void TDesktopDriver::Type(const std::string& text) const { OutputOf({"xdotool", "type", "--delay", "30", text}); }
 
 void TDesktopDriver::Key(const std::string& keys) const { OutputOf({"xdotool", "key", keys}); }

@@ -23,6 +23,8 @@ public:
     TWindowBox Box(const std::string& window) const;
 
     void Click(int x, int y) const;
+    // Moves a window's top-left corner to (x, y) of the screen.
+    void Move(const std::string& window, int x, int y) const;
     void Type(const std::string& text) const;
     // A key or a combination in xdotool's names: "Return", "alt+F4".
     void Key(const std::string& keys) const;
