@@ -1,14 +1,10 @@
 #pragma once
-// The dotted focus frame the skinned buttons and check boxes draw around
-// their caption.
-#include "gfx/Geometry.h"
-#include "gfx/TCanvas.h"
+// The controls draw the painting layer's focus frame, which the button
+// adapters share.
+#include "skinpaint/sFocusFrame.h"
 
 namespace controls {
 
-// Along each edge of rect (its last column and row included) every third
-// pixel, counted from the top-left corner, is black and the pixel before it
-// takes the button-face colour; the others keep what lies there.
-void DrawSkinFocusFrame(gfx::TCanvas& canvas, const gfx::TRect& rect);
+using skinpaint::DrawSkinFocusFrame;
 
 }  // namespace controls

@@ -1,8 +1,8 @@
-#include "controls/sFocusFrame.h"
+#include "skinpaint/sFocusFrame.h"
 
 #include "gfx/Colors.h"
 
-namespace controls {
+namespace skinpaint {
 
 void DrawSkinFocusFrame(gfx::TCanvas& canvas, const gfx::TRect& rect) {
     if (rect.Width() < 2 || rect.Height() < 2) return;
@@ -20,4 +20,4 @@ void DrawSkinFocusFrame(gfx::TCanvas& canvas, const gfx::TRect& rect) {
         }
 }
 
-}  // namespace controls
+}  // namespace skinpaint
