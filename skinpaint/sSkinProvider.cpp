@@ -3,6 +3,7 @@
 #include "skin/sGlowHook.h"
 #include "skin/sSkinBroadcast.h"
 #include "skin/sSkinManager.h"
+#include "skinpaint/acCtrlAdapter.h"
 #include "skinpaint/acSBAnimation.h"
 #include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sTitleButtons.h"
@@ -14,7 +15,6 @@
 #include "vcl/TApplication.h"
 #include "vcl/TClassBuilder.h"
 #include "vcl/TCustomForm.h"
-#include "vcl/TLabel.h"
 #include "vcl/VclExceptions.h"
 
 namespace skinpaint {
@@ -237,6 +237,7 @@ void TsSkinProvider::ApplySkin() {
     FSkinData->ResolveSection();
     if (!FSkinData->IsSkinned() || !FForm->HandleAllocated()) return;
     SetupWindow();
+    AdaptControls();
     RedrawWindowNow();
 }
 
@@ -252,12 +253,7 @@ void TsSkinProvider::RemoveSkin() {
     ui::SendMessage(window, ui::WM_SETICON, ui::ICON_BIG, icon);
     ui::SetWindowRgn(window, nullptr, true);
     RegionRuns.clear();
-    for (int i = 0; i < FForm->ControlCount(); ++i) {
-        auto* label = dynamic_cast<vcl::TLabel*>(FForm->Controls(i));
-        if (!label || &label->ClassType() != &vcl::TLabel::StaticClass()) continue;
-        label->Font().SetColor(gfx::clWindowText);
-        if (!label->Transparent()) label->SetControlStyle(label->ControlStyle() | vcl::csOpaque);
-    }
+    if (FAdapter) FAdapter->RestoreLabels();
     if (FUseGlobalColor && !FSkinData->CustomColor()) FForm->SetColor(gfx::clBtnFace);
     if (FSkinData->CachePicture) FSkinData->CachePicture->SetSize(0, 0);
     ButtonsBackground.SetSize(0, 0);
@@ -284,6 +280,11 @@ void TsSkinProvider::RedrawWindowNow() {
     FSkinData->PictureStale = true;
     ui::RedrawWindow(FForm->Handle(), nullptr, nullptr,
                      ui::RDW_FRAME | ui::RDW_ALLCHILDREN | ui::RDW_ERASE | ui::RDW_INVALIDATE | ui::RDW_UPDATENOW);
+}
+
+void TsSkinProvider::AdaptControls(vcl::TWinControl* container) {
+    if (!FAdapter) FAdapter = std::make_unique<TacCtrlAdapter>(*this);
+    FAdapter->AdaptChildren(container);
 }
 
 void TsSkinProvider::RepaintFrame() {

@@ -27,6 +27,8 @@ class TCustomForm;
 
 namespace skinpaint {
 
+class TacCtrlAdapter;
+
 enum TsGripMode { gmNone, gmRightBottom };
 enum TsResizeMode { rmStandard, rmBorder };
 
@@ -165,6 +167,11 @@ public:
     void RedrawWindowNow();
     // Frame only, from a fresh picture.
     void RepaintFrame();
+    // The standard controls of the form (or of one container on it) take the
+    // skin's look.
+    void AdaptControls(vcl::TWinControl* container = nullptr);
+    // Null until the first walk.
+    TacCtrlAdapter* CtrlAdapter() const { return FAdapter.get(); }
 
     // TacTitleButtonHost
     vcl::TComponent* HostComponent() override { return this; }
@@ -219,6 +226,7 @@ private:
     void ReleaseAnimations();
 
     std::unique_ptr<skin::TsCommonData> FSkinData;
+    std::unique_ptr<TacCtrlAdapter> FAdapter;
     TsSystemMenu* FSystemMenu = nullptr;
     vcl::TCustomForm* FForm = nullptr;
     vcl::TWndMethod FOldWndProc;

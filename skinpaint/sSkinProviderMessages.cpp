@@ -77,6 +77,9 @@ bool TsSkinProvider::SkinCommand(vcl::TMessage& m) {
     case skin::SKC_GET_BACKGROUND:
         if (auto* request = reinterpret_cast<skin::BackgroundRequest*>(m.LParam)) AnswerBackground(*request);
         return true;
+    case skin::SKC_ADAPT_CHILD:
+        if (Skinned()) AdaptControls(reinterpret_cast<vcl::TWinControl*>(m.LParam));
+        return true;
     case skin::SKC_GET_APPLICATION: m.Result = reinterpret_cast<ui::LRESULT>(vcl::Application); return true;
     case SKC_GET_CLIENT_OFFSET: {
         const gfx::TPoint offset = Geometry().ClientOffset;
@@ -118,6 +121,12 @@ void TsSkinProvider::WndProc(vcl::TMessage& m) {
         // A new window (the form's window made again) has its styles anew.
         FHadSystemMenu = false;
         SetupWindow();
+        return;
+    case ui::WM_SHOWWINDOW:
+    case ui::WM_PARENTNOTIFY:
+        // Shown, or a child window made on it: its standard controls anew.
+        CallPrevious(m);
+        if (m.Msg == ui::WM_SHOWWINDOW ? m.WParam != 0 : ui::LOWORD(m.WParam) == ui::WM_CREATE) AdaptControls();
         return;
     case ui::WM_MOVE:
         ReleaseAnimations();
