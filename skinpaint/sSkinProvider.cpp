@@ -7,6 +7,7 @@
 #include "skinpaint/acSBAnimation.h"
 #include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sTitleButtons.h"
+#include "ui/DefWindowProc.h"
 #include "ui/MessageLoop.h"
 #include "ui/Paint.h"
 #include "ui/Styles.h"
@@ -216,6 +217,9 @@ void TsSkinProvider::HideSystemMenuStyle(bool hide) {
     } else if (!hide && FHadSystemMenu) {
         ui::SetWindowLongPtr(window, ui::GWL_STYLE, ui::LONG_PTR(style | ui::WS_SYSMENU));
     }
+    // The platform's own frame comes back: it learns the activation it missed
+    // while the provider answered WM_NCACTIVATE alone.
+    if (!hide) ui::DefWindowProc(window, ui::WM_NCACTIVATE, FDrawnActive ? 1 : 0, 0);
 }
 
 void TsSkinProvider::SetupWindow() {

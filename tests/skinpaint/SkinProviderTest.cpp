@@ -459,6 +459,8 @@ TEST_F(SkinProvider, AnsweringTheSkinCommands) {
     EXPECT_NE(ui::GetWindowRgn(window, none), 0);
     // Removing the skin gives the form its system menu and plain frame back.
     send(skin::SKC_REMOVE_SKIN, reinterpret_cast<ui::LPARAM>(Manager));
+    Pump();
+    if (std::getenv("KESTRUNE_SAVE_PICTURES")) ui::headless::SaveWindowPng(window, "frame-removed.png");
     EXPECT_TRUE(ui::GetWindowLongPtr(window, ui::GWL_STYLE) & ui::WS_SYSMENU);
     gfx::TRegion region;
     EXPECT_EQ(ui::GetWindowRgn(window, region), 0);
