@@ -33,6 +33,11 @@ bool SamePixels(const gfx::TBitmap& a, const gfx::TBitmap& b) {
     return true;
 }
 
+uint32_t Rgb(const gfx::TBitmap& picture, int x, int y) {
+    const uint8_t* p = picture.ScanLine(y) + 4 * x;
+    return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+}
+
 void Ticks(int count) {
     for (int i = 0; i < count; ++i) AdvanceClock(LightTick);
 }
@@ -222,8 +227,9 @@ TEST(GaugeLight, SweepsEveryHundredAndSecondTickAndRestsBetween) {
 }
 
 // The manager's broadcasts: without a skin the gauge looks like the plain
-// gauge and its light stops; with the skin back it sweeps again.
-TEST(GaugeSkin, RemovingTheSkinStopsTheLightAndApplyingItAgainRestartsIt) {
+// gauge and its light stops; with the skin back it sweeps again. And the
+// parent's update, which puts the gauge's painting off until it ends.
+TEST(GaugeSkin, RemovedAndAppliedAgainAndPutOffDuringTheParentsUpdate) {
     TGaugeDesktop desktop;
     TsGauge& gauge = *desktop.Form->sGauge1;
     gauge.SetProgress(50);
@@ -246,6 +252,19 @@ TEST(GaugeSkin, RemovingTheSkinStopsTheLightAndApplyingItAgainRestartsIt) {
     const gfx::TBitmap again = desktop.Shown(gauge);
     EXPECT_EQ(Brightness(again, 300, 8), Brightness(skinned, 300, 8)) << "the skinned trough is back";
     EXPECT_EQ(Brightness(again, 100, 8), Brightness(skinned, 100, 8)) << "and the bar, where the light is not";
+
+    // While its parent is being updated the gauge puts its painting off,
+    // marking only its first pixel; the end of the update paints it.
+    const auto command = [&](uint16_t number, uint16_t argument) {
+        gauge.Perform(skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(number, argument), 0);
+    };
+    command(skin::SKC_SET_UPDATING, 1);
+    gauge.SetProgress(90);
+    EXPECT_EQ(Rgb(desktop.Shown(gauge), 0, 0), 0xFF00FFu);
+    command(6, 0);
+    const gfx::TBitmap ended = desktop.Shown(gauge);
+    gauge.Repaint();
+    EXPECT_TRUE(SamePixels(ended, desktop.Shown(gauge))) << "the end of the update painted the whole gauge";
 }
 
 }  // namespace
