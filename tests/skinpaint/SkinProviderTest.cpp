@@ -167,6 +167,11 @@ TEST_F(SkinProvider, ProgressWindowShowsOneSmallCloseButtonCentredInTheTitle) {
     const gfx::TRect& close = p.CloseButton.Bounds;
     EXPECT_EQ(close.Top, (g.TitleHeight() - close.Height()) / 2);
     EXPECT_EQ(close.Right, g.Width - 3 - g.Border);
+    // With the help icon: a small help button 6 pixels left of the close one.
+    TsSkinProvider& help = Make({vcl::bsDialog, vcl::biSystemMenu | vcl::biHelp, 300, 120, "Help"}, 400, 300);
+    EXPECT_EQ(States(help), (std::vector<int>{0, -1, -1, 0}));
+    EXPECT_EQ(Manager->Masks[size_t(help.HelpButton.GlyphIndex)].KeyName, "SICONHELP");
+    EXPECT_EQ(help.HelpButton.Bounds.Right, help.CloseButton.Bounds.Left - 6);
 }
 
 // Every part of the frame, through the window's own hit-test message.
