@@ -5,6 +5,7 @@
 #include "skinpaint/acGlowEffect.h"
 #include "skinpaint/acSBAnimation.h"
 #include "skinpaint/sBlockCopy.h"
+#include "skinpaint/sEntryLookup.h"
 #include "skinpaint/sSkinProvider.h"
 #include "skinpaint/sTitleButtons.h"
 #include "skinpaint/sTitleIcon.h"
@@ -71,9 +72,14 @@ ui::LRESULT TsSkinProvider::FrameHitTest(gfx::TPoint screen) {
         }
         return ui::HTCAPTION;
     }
-    if (FGripMode == gmRightBottom && g.ThickFrame && !g.Maximized) {
-        const gfx::TRect client = g.ClientArea();
-        if (x >= client.Right - 16 && y >= client.Bottom - 16 && client.Contains(x, y)) return ui::HTBOTTOMRIGHT;
+    if (FGripMode == gmRightBottom && g.ThickFrame && !g.Maximized && FSkinData->UsedManager()) {
+        const skin::TsSkinManager& manager = *FSkinData->UsedManager();
+        if (const skin::TsMaskData* grip = ValidEntry(manager, manager.FindMaskExact("GLOBALINFO", "GRIPIMAGE"))) {
+            const gfx::TRect client = g.ClientArea();
+            if (x >= client.Right - skin::FrameWidth(*grip) && y >= client.Bottom - skin::FrameHeight(*grip) &&
+                client.Contains(x, y))
+                return ui::HTBOTTOMRIGHT;
+        }
     }
     return ui::HTCLIENT;
 }

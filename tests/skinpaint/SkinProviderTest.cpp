@@ -214,6 +214,11 @@ TEST_F(SkinProvider, HitTestAnswersForEveryTitleButtonBorderAndCaption) {
         {"bottom-right corner", &sizeable, {s.Width - 2, s.Height - 2}, ui::HTBOTTOMRIGHT},
     };
     for (const TCase& c : cases) EXPECT_EQ(hit(*c.Form, c.At.X, c.At.Y), c.Expected) << c.Where;
+    // The grip in the client's bottom-right corner sizes the window.
+    sizeable.SetGripMode(gmRightBottom);
+    const gfx::TRect client = s.ClientArea();
+    EXPECT_EQ(hit(sizeable, client.Right - 3, client.Bottom - 3), ui::HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(sizeable, client.Right - 30, client.Bottom - 3), ui::HTCLIENT);
 }
 
 TEST_F(SkinProvider, TitleButtonStatesFollowTheMouseAndAPressEndsOnlyOverItsButton) {
