@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -18,11 +20,18 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "controls/sLabel.h"
 #include "os/FileSystem.h"
 #include "os/UserFolders.h"
+#include "rtl/Exceptions.h"
+#include "skin/sCommonData.h"
+#include "skin/sSkinBroadcast.h"
+#include "skin/sSkinColors.h"
+#include "skin/sSkinManager.h"
 #include "ui/Headless.h"
 #include "vcl/Dialogs.h"
 #include "vcl/TApplication.h"
+#include "vcl/TLabel.h"
 #include "vcl/TMessageForm.h"
 
 namespace {
@@ -142,39 +151,103 @@ TEST_F(TStartupTest, EncoderThatCannotStartEndsTheProgramAndTheSettingsAreWritte
 
 namespace {
 
-// The windows as the user sees them, kept beside the test program for review.
 // Every window of the program as it shows: the main and the progress window,
 // the codec prompt and the about window shown modally as the program shows
-// them (so that the dialog hook frames them), and the "Done." box.
-TEST_F(TStartupTest, WindowsLookAsRecorded) {
-    std::ofstream(ProgramFile("done.txt")) << "";
-    CreateWindows();
-    DeferredStartUp();
-    // Not the test's own temporary folder, which changes from run to run.
-    Form1->sDirectoryEdit1->SetText("/home/user/Desktop/");
-    vcl::Application->ProcessMessages();
-    std::vector<gfx::TBitmap> pictures;
-    pictures.push_back(ui::headless::WindowImage(Form1->Handle()));
-    Form2->Show();
-    vcl::Application->ProcessMessages();
-    pictures.push_back(ui::headless::WindowImage(Form2->Handle()));
-    for (vcl::TForm* modal : {static_cast<vcl::TForm*>(Form3), static_cast<vcl::TForm*>(AboutForm)}) {
-        vcl::Application->OnIdle = [&](vcl::TObject*, bool&) {
-            vcl::Application->OnIdle = nullptr;
-            pictures.push_back(ui::headless::WindowImage(modal->Handle()));
-            modal->SetModalResult(vcl::mrCancel);
-        };
-        modal->ShowModal();
+// them (so that the dialog hook frames them), then the message boxes.
+class TProgramWindowsTest : public TStartupTest {
+protected:
+    void ShowEach(const std::function<void(vcl::TCustomForm&)>& visit,
+                  const std::vector<std::function<void()>>& boxes) {
+        std::ofstream(ProgramFile("done.txt")) << "";
+        CreateWindows();
+        DeferredStartUp();
+        // Not the test's own temporary folder, which changes from run to run.
+        Form1->sDirectoryEdit1->SetText("/home/user/Desktop/");
+        vcl::Application->ProcessMessages();
+        visit(*Form1);
+        Form2->Show();
+        vcl::Application->ProcessMessages();
+        visit(*Form2);
+        for (vcl::TForm* modal : {static_cast<vcl::TForm*>(Form3), static_cast<vcl::TForm*>(AboutForm)}) {
+            vcl::Application->OnIdle = [&](vcl::TObject*, bool&) {
+                vcl::Application->OnIdle = nullptr;
+                visit(*modal);
+                modal->SetModalResult(vcl::mrCancel);
+            };
+            modal->ShowModal();
+        }
+        vcl::SetMessageBoxHook([&](vcl::TMessageForm& box) {
+            visit(box);
+            box.SetModalResult(vcl::mrOk);
+        });
+        for (const auto& show : boxes) show();
     }
-    vcl::SetMessageBoxHook([&](vcl::TMessageForm& box) {
-        pictures.push_back(ui::headless::WindowImage(box.Handle()));
-        box.SetModalResult(vcl::mrOk);
-    });
-    vcl::ShowMessage("Done.");
-    ASSERT_EQ(pictures.size(), 5u);
+    static void DoneBox() { vcl::ShowMessage("Done."); }
+    // What the application's error handler shows for an unexpected error.
+    static void ErrorBox() { vcl::Application->ShowException(rtl::Exception("'high' is not a valid integer value")); }
+};
+
+// The windows as the user sees them, kept beside the test program for review.
+TEST_F(TProgramWindowsTest, WindowsLookAsRecorded) {
+    std::vector<gfx::TBitmap> pictures;
+    ShowEach([&](vcl::TCustomForm& form) { pictures.push_back(ui::headless::WindowImage(form.Handle())); },
+             {DoneBox, ErrorBox});
+    ASSERT_EQ(pictures.size(), 6u);
+    // The error box on its own picture, the other windows side by side.
+    const gfx::TBitmap error = std::move(pictures.back());
+    pictures.pop_back();
     const gfx::TBitmap sheet = golden::SideBySide(pictures);
     EXPECT_EQ(golden::DifferenceFromGolden(sheet, APP_TEST_DATA, "program-windows"), 0)
         << "see program-windows-actual.png beside the test program";
+    EXPECT_EQ(golden::DifferenceFromGolden(error, APP_TEST_DATA, "error-box"), 0)
+        << "see error-box-actual.png beside the test program";
+    app::DestroyForms();
+}
+
+// Every control class the program's windows are made of either wears the
+// skin (a skinned control, an adapted standard control, or a plain label in
+// the skin's text colour) or is of a kind that keeps its own look.
+TEST_F(TProgramWindowsTest, EveryControlWearsTheSkinOrIsOfAKindLeftPlain) {
+    enum TLook { Skinned, Label, Plain };
+    const std::map<std::string, TLook> expected = {
+        {"TsSpeedButton", Skinned}, {"TsLabel", Skinned}, {"TsEdit", Skinned},   {"TsCheckBox", Skinned},
+        {"TsGauge", Skinned},       {"TButton", Skinned}, {"TLabel", Label},     {"TImage", Plain},
+        {"TPanel", Plain},          {"TBevel", Plain},    {"TRadioButton", Plain},
+        // The folder edit of the main window, until the directory edit takes its place.
+        {"TEdit", Plain},
+    };
+    std::map<std::string, TLook> found;
+    std::vector<std::string> wrong;
+    // Skinned: an adapted or skinned windowed control, a control bound to a
+    // section of the skin, or the skinned label (which takes the skin's
+    // colours as it paints).
+    const auto skinned = [](vcl::TControl& control) {
+        if (dynamic_cast<controls::TsCustomLabel*>(&control)) return true;
+        skin::TacSectionInfo info;
+        const vcl::TMessage ask{skin::SKIN_COMMAND_MESSAGE, skin::SkinCommandWParam(skin::SKC_GET_SECTION_INDEX),
+                                reinterpret_cast<ui::LPARAM>(&info), 0};
+        return skin::IsSkinnedControl(control) || (skin::SendSkinCommand(control, ask) && info.SectionIndex >= 0);
+    };
+    std::function<void(vcl::TWinControl&)> walk = [&](vcl::TWinControl& parent) {
+        for (int i = 0; i < parent.ControlCount(); ++i) {
+            vcl::TControl& control = *parent.Controls(i);
+            const std::string name = vcl::GetParentForm(&control)->ClassName() + "." + control.Name() + " (" +
+                                     control.ClassName() + ")";
+            const auto* label = dynamic_cast<const vcl::TLabel*>(&control);
+            const TLook look = skinned(control) ? Skinned
+                               : label && label->Transparent() &&
+                                       label->Font().Color() == skin::SkinFontColor(*Form1->sSkinManager1)
+                                   ? Label
+                                   : Plain;
+            const auto it = expected.find(control.ClassName());
+            if (it == expected.end() || it->second != look) wrong.push_back(name);
+            found[control.ClassName()] = look;
+            if (auto* windowed = dynamic_cast<vcl::TWinControl*>(&control)) walk(*windowed);
+        }
+    };
+    ShowEach([&](vcl::TCustomForm& form) { walk(form); }, {DoneBox, ErrorBox});
+    EXPECT_EQ(wrong, std::vector<std::string>{});
+    EXPECT_EQ(found.size(), expected.size());
     app::DestroyForms();
 }
 
