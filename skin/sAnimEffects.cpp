@@ -6,6 +6,15 @@ namespace skin {
 
 using vcl::TClassBuilder;
 
+namespace {
+
+TacSkinChangePlayer gSkinChangePlayer = nullptr;
+
+}  // namespace
+
+void SetSkinChangePlayer(TacSkinChangePlayer player) { gSkinChangePlayer = player; }
+TacSkinChangePlayer SkinChangePlayer() { return gSkinChangePlayer; }
+
 const vcl::TClassInfo& TacFormAnimation::StaticClass() {
     static const vcl::TClassInfo& info =
         TClassBuilder<TacFormAnimation>("TacFormAnimation", vcl::TPersistent::StaticClass())

@@ -2,6 +2,7 @@
 // The manager's animation and effect settings, published so that stored
 // layouts can set them (AnimEffects.SkinChanging.Time = 200). The window
 // frame and the window animations read them.
+#include "ui/Types.h"
 #include "vcl/TPersistent.h"
 
 namespace skin {
@@ -108,6 +109,13 @@ private:
     TacSkinChanging FSkinChanging;
     TacBlendOnMoving FBlendOnMoving;
 };
+
+// The painting layer plays the skin change of a frozen form, which it thaws
+// and redraws completely at the end; it sets the player at start-up. Without
+// one the forms are just thawed and redrawn.
+using TacSkinChangePlayer = void (*)(ui::HWND form, int time, TacAnimType mode);
+void SetSkinChangePlayer(TacSkinChangePlayer player);
+TacSkinChangePlayer SkinChangePlayer();
 
 class TacSkinEffects : public vcl::TPersistent {
 public:

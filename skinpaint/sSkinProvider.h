@@ -181,8 +181,10 @@ public:
     // TacSysMenuHost
     bool HostHadSystemMenu() override { return FHadSystemMenu; }
     bool HostMakeSkinMenu() override { return FMakeSkinMenu; }
-    // The program's frames run no minimise animation that could be kept off.
-    void HostSetNoAnimation(bool) override {}
+    // Keeps the minimise and restore animation off (the system menu's own
+    // minimise).
+    void HostSetNoAnimation(bool value) override { FNoAnimation = value; }
+    bool NoAnimation() const { return FNoAnimation; }
     skin::TsSkinManager* HostSkinManager() override { return FSkinData->UsedManager(); }
     // Made on its first opening; null before.
     TsSystemMenu* SystemMenu() const { return FSystemMenu; }
@@ -231,6 +233,7 @@ private:
     vcl::TCustomForm* FForm = nullptr;
     vcl::TWndMethod FOldWndProc;
     bool FInactive = false;
+    bool FNoAnimation = false;
     bool FDrawnActive = true;
     bool FHadSystemMenu = false;
     int FCurrentHit = 0;
