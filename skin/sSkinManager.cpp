@@ -353,11 +353,19 @@ void TsSkinManager::FreezeForms() {
     }
 }
 
+// With the skin-change animation each form moves from the old look, which
+// it still shows frozen, to the new one.
 void TsSkinManager::ThawForms() {
     const std::vector<ui::HWND> frozen = std::move(FFrozen);
     FFrozen.clear();
+    const TacSkinChanging& changing = FAnimEffects.SkinChanging();
+    const TacSkinChangePlayer play = changing.Active() ? SkinChangePlayer() : nullptr;
     for (ui::HWND window : frozen) {
         if (!ui::IsWindow(window)) continue;
+        if (play) {
+            play(window, changing.Time(), changing.Mode());
+            continue;
+        }
         ui::SendMessage(window, ui::WM_SETREDRAW, 1, 0);
         RedrawCompletely(window);
     }

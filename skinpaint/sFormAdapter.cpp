@@ -3,6 +3,7 @@
 #include "skin/sSkinCommands.h"
 #include "skinpaint/acGlowEffect.h"
 #include "skinpaint/sSkinProvider.h"
+#include "skinpaint/sWindowAnimation.h"
 #include "vcl/TCustomForm.h"
 
 namespace skinpaint {
@@ -52,6 +53,7 @@ void InstallSkinEngine() {
     (void)TsSkinProvider::StaticClass();
     skin::SetWindowAdapter(&adapter);
     InstallGlowHook();
+    InstallWindowAnimations();
 }
 
 }  // namespace skinpaint

@@ -11,6 +11,7 @@
 #include "skin/sSkinManager.h"
 #include "skinpaint/acGlowEffect.h"
 #include "skinpaint/sSkinProvider.h"
+#include "skinpaint/sWindowAnimation.h"
 #include "ui/Input.h"
 #include "ui/MessageLoop.h"
 #include "ui/Paint.h"
@@ -187,6 +188,11 @@ void TsSkinProvider::WndProc(vcl::TMessage& m) {
         CallPrevious(m);
         return;
     case ui::WM_SYSCOMMAND: SystemCommand(m); return;
+    case ui::WM_WINDOWPOSCHANGING:
+    case ui::WM_WINDOWPOSCHANGED:
+    case ui::WM_CLOSE:
+        if (!AnimateFrameMessage(*this, m, [&] { CallPrevious(m); })) CallPrevious(m);
+        return;
     case ui::WM_ACTIVATE:
         CallPrevious(m);
         if (ui::LOWORD(m.WParam) != ui::WA_INACTIVE && FSystemMenu) FSystemMenu->UpdateItems();
@@ -339,7 +345,7 @@ void TsSkinProvider::SystemCommand(vcl::TMessage& m) {
         OpenSystemMenu(false);
         return;
     }
-    CallPrevious(m);
+    if (!AnimateFrameMessage(*this, m, [&] { CallPrevious(m); })) CallPrevious(m);
     if (command != ui::SC_MINIMIZE && command != ui::SC_MAXIMIZE && command != ui::SC_RESTORE) return;
     ResetButtons();
     if (command == ui::SC_RESTORE) {
