@@ -7,7 +7,8 @@
 // answered, and the job runs all the same, as the program goes on after that
 // box. Exits 0 after the plain "Done." of a completed job, 1 otherwise (a
 // failed job, a download that broke off, a job that could not run or could
-// not end). The saved settings are left as they were.
+// not end), 2 for wrong arguments; --help prints the usage text. The saved
+// settings are left as they were.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -109,13 +110,48 @@ bool JobStuck() { return JobActive && !Downloading && !Converting && !ModalFormS
     Finish(1);
 }
 
+constexpr const char* Usage = R"(usage: kestrune-convert ADDRESS [FOLDER]
+
+Runs one job of Kestrune YouTube Converter 2.8 through the program's own
+windows on a headless desktop and reports each step on the terminal: the
+watch page at ADDRESS is read, its video downloaded and converted by the
+encoder f.exe beside this program, and the AVI file moved into FOLDER (the
+saved output folder when FOLDER is left out). Every message box is printed
+and answered; the first-run codec prompt is answered "already installed".
+The saved settings are left as they were.
+
+Exit codes: 0 the job completed ("Done."), 1 the job failed or its download
+broke off, 2 wrong arguments, 3 the program runs already.
+
+Options:
+  --help   print this text and exit
+)";
+
+// Exit code of a command line that asks for help (0), is wrong (2), or names
+// a job (nullopt).
+std::optional<int> AnswerOptions(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.size() > 1 && argument[0] == '-') {
+            std::fprintf(stderr, "kestrune-convert: unknown option %s\n\n%s", argument.c_str(), Usage);
+            return 2;
+        }
+    }
+    if (argc < 2 || argc > 3) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: kestrune-convert ADDRESS [FOLDER]\n");
-        return 2;
-    }
+    if (const std::optional<int> code = AnswerOptions(argc, argv)) return *code;
     ::setenv("KESTRUNE_BACKEND", "headless", 1);
     os::TSingleInstance instance("kestrune_youtube_converter");
     if (!instance.Acquired()) {

@@ -39,11 +39,14 @@ protected:
     }
     void TearDown() override { fs::remove_all(Root); }
 
-    // Runs the driver to its end, or for a minute and a half at most.
-    TRun Run(const std::string& address) const {
+    // Runs the driver on one address to its end, or for a minute and a half at most.
+    TRun Run(const std::string& address) const { return RunWith("'" + address + "' '" + Root + "output/'"); }
+
+    // The same with the driver's arguments as a shell would read them.
+    TRun RunWith(const std::string& arguments) const {
         const std::string command = "env HOME='" + Root + "home' XDG_CACHE_HOME='" + Root + "cache' XDG_RUNTIME_DIR='" +
-                                    Root + "runtime' timeout -k 5 90 '" + Root + "program/kestrune-convert' '" +
-                                    address + "' '" + Root + "output/' 2>&1";
+                                    Root + "runtime' timeout -k 5 90 '" + Root + "program/kestrune-convert' " +
+                                    arguments + " 2>&1";
         TRun run;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe) return run;
@@ -77,6 +80,30 @@ TEST_F(TConvertDriverTest, MalformedSettingsAreAnsweredAndTheJobDecidesTheCode) 
         // The driver leaves the settings as it found them.
         std::ifstream in(Root + "program/set.txt", std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), settings);
+    }
+}
+
+TEST_F(TConvertDriverTest, HelpAndWrongArgumentsPrintTheUsageAndRunNoJob) {
+    const struct {
+        std::string Arguments;
+        int ExitCode;
+        const char* Says;
+    } cases[] = {
+        {"--help", 0, "usage: kestrune-convert ADDRESS [FOLDER]\n"},
+        {"--verbose http://127.0.0.1:1/watch?v=demo", 2, "kestrune-convert: unknown option --verbose\n"},
+        {"http://127.0.0.1:1/watch?v=demo -o", 2, "kestrune-convert: unknown option -o\n"},
+        {"", 2, "usage: kestrune-convert ADDRESS [FOLDER]\n"},
+        {"a b c", 2, "usage: kestrune-convert ADDRESS [FOLDER]\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Arguments);
+        const TRun run = RunWith(c.Arguments);
+        EXPECT_EQ(run.ExitCode, c.ExitCode) << run.Output;
+        EXPECT_TRUE(Holds(run.Output, c.Says)) << run.Output;
+        EXPECT_TRUE(Holds(run.Output, "--help   print this text and exit")) << run.Output;
+        // No job ran: no window was made, so no settings were written and no working folder made.
+        EXPECT_FALSE(fs::exists(Root + "program/set.txt"));
+        EXPECT_FALSE(fs::exists(Root + "cache/kestrune_temp_folder"));
     }
 }
 
