@@ -119,6 +119,12 @@ HDC GetDCEx(HWND hwnd, const gfx::TRegion* region, DWORD flags) {
                   useRegion && (flags & DCX_EXCLUDERGN) ? region : nullptr);
 }
 
+HWND WindowFromDC(HDC dc) {
+    const auto it = std::find_if(gContexts.begin(), gContexts.end(),
+                                 [dc](const auto& c) { return c->Canvas.get() == dc; });
+    return it == gContexts.end() ? nullptr : (*it)->Hwnd;
+}
+
 int ReleaseDC(HWND, HDC dc) {
     const auto it = std::find_if(gContexts.begin(), gContexts.end(),
                                  [dc](const auto& c) { return c->Canvas.get() == dc; });

@@ -183,11 +183,14 @@ void PaintItem(HDC dc, const TPopup& popup, const TMenuItem& item, size_t index,
     if (item.SubMenu) DrawFrameControl(dc, {r.Right - ArrowColumn, r.Top, r.Right, r.Bottom}, DFC_MENU, DFCS_MENUARROW);
 }
 
-void PaintPopup(HWND hwnd, HDC dc) {
+// Only the items the paint rectangle touches are painted (and, owner-drawn,
+// asked to draw themselves), as a selection change repaints just two items.
+void PaintPopup(HWND hwnd, HDC dc, const TRect& paint) {
     const TPopup* popup = PopupOf(hwnd);
     const TMenuRecord* m = popup ? FindMenu(popup->Menu) : nullptr;
     if (!m) return;
     for (size_t i = 0; i < m->Items.size(); ++i) {
+        if (gfx::IntersectRect(popup->Items[i], paint).IsEmpty()) continue;
         if (i > 0 && (m->Items[i].Flags & MF_MENUBARBREAK)) {
             const TRect r = popup->Items[i];
             TRect line{r.Left - 3, 0, r.Left - 1, GetClientRect(hwnd).Bottom};
@@ -463,7 +466,7 @@ LRESULT MenuWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: {
             TPaintStruct ps;
             const HDC dc = BeginPaint(hwnd, ps);
-            PaintPopup(hwnd, dc);
+            PaintPopup(hwnd, dc, ps.Paint);
             EndPaint(hwnd, ps);
             return 0;
         }

@@ -40,6 +40,9 @@ HDC GetWindowDC(HWND hwnd);  // whole window, origin at its top-left corner
 // coordinates like the DC); the other flags are always in effect.
 HDC GetDCEx(HWND hwnd, const gfx::TRegion* region, DWORD flags);
 int ReleaseDC(HWND hwnd, HDC dc);
+// The window a DC of GetDC, GetWindowDC, GetDCEx or BeginPaint draws on; null
+// for any other canvas and for a DC already released.
+HWND WindowFromDC(HDC dc);
 
 // Sends WM_NCPAINT when the frame is invalid and WM_ERASEBKGND when the
 // background is, and validates the window.

@@ -6,6 +6,7 @@
 #include "ui/Keys.h"
 #include "ui/Menu.h"
 #include "ui/MessageLoop.h"
+#include "ui/Paint.h"
 #include "ui/Styles.h"
 #include "ui/Window.h"
 #include "ui/WindowClass.h"
@@ -134,7 +135,10 @@ TEST_F(Menus, SubMenusOpenToTheRight) {
     DestroyMenu(m);
 }
 
-// Measures each owner-drawn item 60 x 20 and fills it green, red when selected.
+HWND gDrawnOn = nullptr;
+
+// Measures each owner-drawn item 60 x 20 and fills it green, red when selected,
+// noting the window the item's DC draws on.
 LRESULT OwnerDrawProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_MEASUREITEM) {
         auto* mis = reinterpret_cast<TMeasureItemStruct*>(lParam);
@@ -144,6 +148,7 @@ LRESULT OwnerDrawProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == WM_DRAWITEM) {
         auto* dis = reinterpret_cast<TDrawItemStruct*>(lParam);
+        gDrawnOn = WindowFromDC(dis->Hdc);
         dis->Hdc->Brush.Color = dis->ItemState & ODS_SELECTED ? gfx::clRed : gfx::clLime;
         dis->Hdc->FillRect(dis->RcItem);
         return 1;
@@ -160,11 +165,12 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
     SetMenuItemData(m, 2, MF_BYCOMMAND, 77);
     static gfx::TBitmap seen;
     static TRect rect;
+    static HWND menuWindow = nullptr;
     // While the menu shows, look at the desktop, then leave the menu.
     SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
         EnumWindows([](HWND h) {
-            if (GetClassName(h) == MenuClassName) rect = GetWindowRect(h);
+            if (GetClassName(h) == MenuClassName) rect = GetWindowRect(h), menuWindow = h;
             return true;
         });
         seen = headless::ComposeDesktop();
@@ -180,6 +186,7 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
     };
     EXPECT_EQ(px(rect.Left + 10, rect.Top + 10), gfx::clRed);   // the first item, selected
     EXPECT_EQ(px(rect.Left + 10, rect.Top + 30), gfx::clLime);
+    EXPECT_TRUE(menuWindow && gDrawnOn == menuWindow) << "the item's DC names the menu window";
     DestroyMenu(m);
 }
 
