@@ -136,6 +136,8 @@ protected:
         InstallGlowHook();
         vcl::Application->ClearTerminated();
         Manager = glowtest::InternalSkinManager();
+        // Shown at once, without the show animation.
+        Manager->AnimEffects().FormShow().SetActive(false);
         ui::headless::MouseMove(630, 470);
     }
     void TearDown() override {
@@ -336,7 +338,7 @@ TEST_F(CtrlAdapter, RemovingTheSkinGivesBackWhatWasAdaptedAndApplyingAdaptsAgain
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(CtrlAdapter, ControlsFreedWhileAdaptedLeaveTheAdapterAndTheWalkSound) {
+TEST_F(CtrlAdapter, ControlsFreedOrRemadeWhileAdaptedLeaveTheAdapterAndTheWalkSound) {
     Make();
     auto* ok = Find<vcl::TButton>("Button1");
     MoveTo(Centre(*ok));
@@ -347,6 +349,13 @@ TEST_F(CtrlAdapter, ControlsFreedWhileAdaptedLeaveTheAdapterAndTheWalkSound) {
     EXPECT_EQ(Provider->CtrlAdapter()->Items().size(), 1u);
     // The glow of the freed button went with it.
     EXPECT_TRUE(std::all_of(GlowEffects().begin(), GlowEffects().end(), [](const auto& g) { return !g; }));
+    // A window made anew (word wrap switched) is adapted again as it comes.
+    auto* later = Find<vcl::TButton>("Button2");
+    later->SetWordWrap(true);
+    Pump();
+    ASSERT_TRUE(later->HandleAllocated());
+    EXPECT_TRUE(TacMainWnd::Of(later->Handle()));
+    EXPECT_FALSE(Logged(ui::WM_PAINT));
     Provider->AdaptControls();
     Manager->SetActive(false);
     Manager->SetActive(true);
