@@ -181,6 +181,8 @@ bool ShowMessage(TsSkinProvider& provider, const vcl::TMessage& m, const std::fu
         return false;
     const skin::TacFormAnimation& show = EffectsOf(provider)->FormShow();
     if (!show.Active()) return false;
+    // A form shown with activation is seen active: so is its picture.
+    if (!(pos->Flags & ui::SWP_NOACTIVATE)) ui::SendMessage(form, ui::WM_NCACTIVATE, 1, 0);
     AnimateFormShow(provider, show.Time(), 255, show.Mode());
     previous();
     return true;
