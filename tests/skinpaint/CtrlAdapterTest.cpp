@@ -229,9 +229,11 @@ TEST_F(CtrlAdapter, ListedButtonsArePaintedFromTheSkinLabelsTurnTransparentTheRe
                     reinterpret_cast<ui::LPARAM>("Soon"));
     EXPECT_TRUE(Logged(ui::WM_SETTEXT));
     EXPECT_EQ(AdapterOf("Button2")->Text(), "Soon");
-    // A second walk finds everything in place.
+    // A second walk finds everything in place, sections kept.
     Provider->AdaptControls();
     EXPECT_EQ(Provider->CtrlAdapter()->Items().size(), 2u);
+    EXPECT_EQ(AdapterOf("Button1")->SkinData().SkinSection(), "BUTTON");
+    EXPECT_TRUE(AdapterOf("Button1")->SkinData().IsSkinned());
 }
 
 TEST_F(CtrlAdapter, WithoutTheThirdPartyRuleNothingIsAdapted) {
