@@ -77,8 +77,14 @@ TacCustomShellTreeView::TacCustomShellTreeView(vcl::TComponent* owner) : TsTreeV
     SetImages(FIcons);
 }
 
-// The items go with their nodes, while this class's Delete still runs.
-TacCustomShellTreeView::~TacCustomShellTreeView() { Items().Clear(); }
+// The items go with their nodes, while this class's Delete still runs; the
+// owner's handlers may be gone already.
+TacCustomShellTreeView::~TacCustomShellTreeView() {
+    OnChange = nullptr;
+    OnChanging = nullptr;
+    OnDeletion = nullptr;
+    Items().Clear();
+}
 
 void TacCustomShellTreeView::SetRoot(const std::string& value) {
     if (strcasecmp(value.c_str(), FRoot.c_str()) == 0) return;
@@ -275,7 +281,7 @@ void TacCustomShellTreeView::RefreshNode(vcl::TTreeNode* node) {
 }
 
 bool TacCustomShellTreeView::CanEdit(vcl::TTreeNode* node) {
-    return TsTreeView::CanEdit(node) && Item(node) && node->Parent();
+    return TsTreeView::CanEdit(node) && Item(node) && node->Parent() != &Items().Root();
 }
 
 void TacCustomShellTreeView::RenameFailed(const std::string& name) {
@@ -292,9 +298,12 @@ void TacCustomShellTreeView::RenameFailed(const std::string& name) {
 void TacCustomShellTreeView::Edit(vcl::TTreeNode* node, std::string& text) {
     TsTreeView::Edit(node, text);
     TacShellItem* item = Item(node);
-    const TacShellItem* parent = node->Parent() ? Item(node->Parent()) : nullptr;
+    const TacShellItem* parent = Item(node->Parent());
     const std::string old = node->Text();
-    if (!item || !parent || text == old) return;
+    if (!item || !parent || text == old || text.empty()) {
+        text = old;
+        return;
+    }
     const std::string folder = ParentPath(item->Path);
     if (folder != parent->Path || ::access(folder.c_str(), W_OK) != 0) {
         text = old;

@@ -50,6 +50,8 @@ public:
     // The node's children read afresh, keeping what was expanded, selected
     // and scrolled to the top where it still exists.
     void RefreshNode(vcl::TTreeNode* node);
+    // The pictures of TShellIcon.
+    vcl::TImageList* Icons() const { return FIcons; }
     // The node's folder; null for a node not made by the tree.
     const TacShellItem* ItemOf(const vcl::TTreeNode* node) const;
     // The node of a path among those read so far.
