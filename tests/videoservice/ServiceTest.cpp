@@ -168,6 +168,10 @@ TEST_F(VideoService, StreamSwitchesMisbehaveAsNamed) {
     const TFetch relayed = Fetch(Service.StreamUrl("demo-relay"));
     EXPECT_EQ(relayed.Status, 302);
     EXPECT_NE(relayed.Headers.find("Location: " + Service.StreamUrl("demo") + "\r\n"), std::string::npos);
+
+    const TFetch looped = Fetch(Service.StreamUrl("demo-loop"));
+    EXPECT_EQ(looped.Status, 302);
+    EXPECT_NE(looped.Headers.find("Location: " + Service.StreamUrl("demo-loop") + "\r\n"), std::string::npos);
 }
 
 TEST_F(VideoService, PageSwitchesAndUnknownVideos) {
@@ -177,6 +181,11 @@ TEST_F(VideoService, PageSwitchesAndUnknownVideos) {
 
     const TFetch nul = Fetch(Service.WatchUrl("demo-nul"));
     EXPECT_NE(nul.Body.find('\0'), std::string::npos);
+
+    const TFetch unmapped = Fetch(Service.WatchUrl("demo-nomap"));
+    EXPECT_EQ(unmapped.Status, 200);
+    EXPECT_NE(unmapped.Body.find("<meta name=\"title\" content=\"Test Pattern Demo (5 seconds)\">"), std::string::npos);
+    EXPECT_EQ(unmapped.Body.find("url_encoded_fmt_stream_map="), std::string::npos);
 
     const TFetch unknown = Fetch(Service.WatchUrl("nosuchvideo"));
     EXPECT_EQ(unknown.Status, 404);

@@ -35,6 +35,8 @@ bool ApplySwitch(TVideoCase& video, std::string_view part) {
     else if (part == "localfile") video.LocalFile = true;
     else if (part == "gone") video.Gone = true;
     else if (part == "silent") video.Silent = true;
+    else if (part == "nomap") video.NoMap = true;
+    else if (part == "loop") video.Loop = true;
     else if (part == "accents") video.Title = TTitleKind::Accents;
     else if (part == "longtitle") video.Title = TTitleKind::Long;
     else if (part == "notitle") video.Title = TTitleKind::None;

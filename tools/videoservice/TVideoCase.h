@@ -20,6 +20,9 @@
 //   silent      watch page request is accepted and never answered
 //   stall<N>    stream sends its headers and N bytes, then falls silent with the
 //               connection open
+//   nomap       watch page (200, with its title) carries no stream map, as a
+//               page of a video that cannot be played there
+//   loop        stream address answers 302 to itself, for ever
 //
 // An unknown clip name or switch makes the id unknown: its page is a 404 page
 // without a stream map. No switch contains "sig", which the program's decoding
@@ -46,6 +49,8 @@ struct TVideoCase {
     bool LocalFile = false;
     bool Gone = false;
     bool Silent = false;
+    bool NoMap = false;
+    bool Loop = false;
     std::optional<uint64_t> StallAfter;
     std::optional<uint64_t> BreakAfter;
     uint64_t TrickleMs = 0;

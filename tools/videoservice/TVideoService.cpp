@@ -78,6 +78,8 @@ void TVideoService::Playback(const THttpRequest& request, TResponder& responder)
         responder.Page(404, "<html><body>This stream is gone.</body></html>\n");
     } else if (video->Relay) {
         responder.Redirect(StreamAddress(Base, DropSwitch(video->Id, "relay")));
+    } else if (video->Loop) {
+        responder.Redirect(StreamAddress(Base, video->Id));
     } else {
         TResponse response;
         response.ContentType = "video/x-flv";

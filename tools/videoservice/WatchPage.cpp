@@ -101,7 +101,7 @@ std::string BuildWatchPage(const TVideoCase& video, std::string_view base, std::
         "<embed type=\"application/x-shockwave-flash\" src=\"/swf/watch_as3.swf\" id=\"movie_player\" "
         "width=\"640\" height=\"390\" flashvars=\"video_id=" + video.Id +
         "&amp;fmt_list=" + FormatList() +
-        "&amp;url_encoded_fmt_stream_map=" + StreamMap(base, video.Id, firstAddress) +
+        (video.NoMap ? std::string() : "&amp;url_encoded_fmt_stream_map=" + StreamMap(base, video.Id, firstAddress)) +
         "&amp;length_seconds=" + seconds + "&amp;enablejsapi=1\" allowscriptaccess=\"always\" "
         "allowfullscreen=\"true\" bgcolor=\"#000000\">\n"
         "</div>\n"

@@ -54,6 +54,8 @@ e.g. demo, long-trickle20, demo-chunked-break65536:
   gone         stream address answers 404 with an HTML body
   silent       watch page request is accepted and never answered
   stall<N>     stream sends its headers and N bytes, then falls silent
+  nomap        watch page (200, with its title) without a stream map
+  loop         stream address answers 302 to itself, for ever
 Any other id gets a 404 page without a stream map.
 )";
 
