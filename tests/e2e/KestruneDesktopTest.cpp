@@ -47,6 +47,7 @@ constexpr TClientPoint AddressEdit{48, 98};
 constexpr TClientPoint StartButton{304, 153};
 constexpr TClientPoint FolderButton{350, 210};
 constexpr TClientPoint HelpButton{332, 32};
+constexpr TClientPoint OpenFileCheckBox{14, 233};
 constexpr TClientPoint ProgressClientSize{389, 163};
 constexpr TClientPoint CancelButton{340, 140};
 constexpr int StageGaugeTop = 48;
@@ -286,6 +287,41 @@ TEST_F(TKestruneDesktopTest, TypedAddressAndStartDeliverTheVideoToTheDesktopThen
     ASSERT_EQ(settings.size(), 4u);
     EXPECT_EQ(settings[0], DesktopFolder());
     EXPECT_EQ(settings[3], "1");
+}
+
+// The skinned check box decides whether the next job opens its video:
+// unticked with the mouse, a job opens nothing; ticked again with the space
+// key (the box is next after the address in the tab order), the next job
+// opens its video. The main window's rounded corners show the screen behind.
+TEST_F(TKestruneDesktopTest, TheOpenFileBoxTickedByMouseAndSpaceDecidesWhetherTheVideoOpens) {
+    ASSERT_TRUE(Desktop->Picture("root", Picture("main-on-screen")));
+    const gfx::TBitmap screen = gfx::ReadPng(Read(Picture("main-on-screen")));
+    const TWindowBox frame = Desktop->Box(MainWindow);
+    const auto pixel = [&](int x, int y) {
+        const uint8_t* p = screen.ScanLine(y) + screen.BytesPerPixel() * x;
+        return p[0] | p[1] << 8 | p[2] << 16;
+    };
+    EXPECT_EQ(pixel(frame.X, frame.Y), 0) << "the corner is not cut out of the window";
+    EXPECT_EQ(pixel(frame.X + frame.Width - 1, frame.Y), 0) << "the corner is not cut out of the window";
+    EXPECT_NE(pixel(frame.X + frame.Width / 2, frame.Y + 4), 0) << "no title band";
+
+    ClickClient(MainWindow, MainClientSize, OpenFileCheckBox);
+    StartJob("demo");
+    ASSERT_FALSE(MessageBox(JobSeconds).empty()) << "no message box came";
+    AnswerMessageBox();
+    EXPECT_EQ(DesktopFiles().size(), 1u);
+    EXPECT_FALSE(fs::exists(Root + "opened.txt")) << "the unticked box still opened the video";
+
+    ClickClient(MainWindow, MainClientSize, AddressEdit);
+    Desktop->Key("Tab");
+    Desktop->Key("space");
+    StartJob("demo");
+    ASSERT_FALSE(MessageBox(JobSeconds).empty()) << "no message box came";
+    AnswerMessageBox();
+    EXPECT_TRUE(WaitUntil([&] { return LinesOf(Read(Root + "opened.txt")).size() == 1; }, 10))
+        << "the box ticked with the space key did not open the video";
+    EXPECT_EQ(DesktopFiles().size(), 2u);
+    CloseProgram();
 }
 
 TEST_F(TKestruneDesktopTest, LongClipGoesIntoAChosenFolderWhileTheProgressWindowShows) {
