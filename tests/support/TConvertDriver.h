@@ -1,0 +1,57 @@
+#pragma once
+// kestrune-convert as a script runs it: a program folder of its own (a copy of
+// the driver, the encoder beside it as f.exe, the first-run marker), a home,
+// cache and runtime folder of its own, an output folder, and a limit on how
+// long it may take. The run can be watched while it goes and signalled.
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+struct TDriverRun {
+    int ExitCode = -1;    // -1 when it did not exit by itself (a signal, or killed at the limit)
+    int Signal = 0;       // the signal that ended it, if one did
+    bool TimedOut = false;
+    double Seconds = 0;
+    std::string Output;   // standard output and error together
+};
+
+class TConvertDriver {
+public:
+    // Makes the folders under the test's temp folder, named after `name`.
+    TConvertDriver(const std::string& name, const std::string& driver, const std::string& encoder);
+    ~TConvertDriver();  // ends what still runs of ours and removes the folders
+    TConvertDriver(const TConvertDriver&) = delete;
+    TConvertDriver& operator=(const TConvertDriver&) = delete;
+
+    // Runs the driver with these arguments to its end, or until `limitSeconds`
+    // have passed (then it is killed and the run counts as timed out).
+    TDriverRun Run(const std::vector<std::string>& arguments, double limitSeconds = 90);
+    // A whole job: the address and the output folder.
+    TDriverRun RunJob(const std::string& address, double limitSeconds = 90);
+
+    // The same in steps: start, wait for a text in the output, signal, end.
+    void Start(const std::vector<std::string>& arguments);
+    bool WaitForOutput(const std::string& text, double seconds);
+    void SendSignal(int signal) const;
+    TDriverRun Finish(double limitSeconds);
+
+    // Processes other than the driver whose command line names one of our
+    // folders: the encoder and what it started.
+    std::vector<pid_t> Leftovers() const;
+    // Whether another instance could start now.
+    bool LockIsFree() const;
+    // What the working folder holds, by name.
+    std::vector<std::string> WorkingFiles() const;
+    std::string OutputSoFar() const;
+
+    const std::string Root;
+    const std::string ProgramFolder;  // with a trailing '/'
+    const std::string OutputFolder;   // with a trailing '/'
+    const std::string WorkingFolder;  // with a trailing '/'
+    const std::string RuntimeFolder;  // with a trailing '/'
+
+private:
+    pid_t Pid = -1;
+    double StartedAt = 0;
+};
