@@ -29,21 +29,49 @@ std::string Join(const std::string& folder, const char* name) {
     return folder == "/" ? "/" + std::string(name) : folder + "/" + name;
 }
 
-// Links and file systems without entry types need a look at the entry itself.
-bool EntryIsFolder(const std::string& folder, const dirent& entry) {
-    if (entry.d_type == DT_DIR) return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+// Stops at the first entry the tree would show below the folder.
+bool HasShownChildren(const std::string& path, unsigned objectTypes);
+
+// What one entry of a listed folder is: a folder or not, and whether the tree
+// would show anything below it. A folder's link count is two plus its
+// sub-folders on the usual Linux file systems, which spares opening each of
+// a large folder's sub-folders; file systems that keep no such count (they
+// report one), trees that leave out hidden folders or show files, and
+// folders we may not read are looked into.
+struct TEntryFacts {
+    bool Folder = false;
+    bool HasChildren = false;
+};
+
+TEntryFacts EntryFacts(int dirFd, const std::string& path, const dirent& entry, unsigned objectTypes) {
+    TEntryFacts facts;
+    const bool maybeFolder = entry.d_type == DT_DIR || entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN;
+    if (!maybeFolder && !(objectTypes & otNonFolders)) return facts;
     struct stat st {};
-    return ::stat(Join(folder, entry.d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (::fstatat(dirFd, entry.d_name, &st, 0) != 0) return facts;
+    facts.Folder = S_ISDIR(st.st_mode);
+    if (!facts.Folder) return facts;
+    if (st.st_nlink == 2 && !(objectTypes & otNonFolders)) return facts;
+    if (st.st_nlink > 2 && (objectTypes & otHidden) && !(objectTypes & otNonFolders) &&
+        ::faccessat(dirFd, entry.d_name, R_OK | X_OK, 0) == 0) {
+        facts.HasChildren = true;
+        return facts;
+    }
+    facts.HasChildren = HasShownChildren(path, objectTypes);
+    return facts;
 }
 
-// Stops at the first entry the tree would show below the folder.
 bool HasShownChildren(const std::string& path, unsigned objectTypes) {
     TDir dir = OpenDir(path);
     if (!dir) return false;
     while (const dirent* entry = ::readdir(dir.get())) {
         if (Dots(entry->d_name) || (Hidden(entry->d_name) && !(objectTypes & otHidden))) continue;
-        if ((objectTypes & otNonFolders) || EntryIsFolder(path, *entry)) return true;
+        if (objectTypes & otNonFolders) return true;
+        if (entry->d_type == DT_DIR) return true;
+        struct stat st {};
+        if ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+            ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode))
+            return true;
     }
     return false;
 }
@@ -175,14 +203,14 @@ bool ReadShellChildren(const TacShellItem& parent, unsigned objectTypes, std::ve
     if (!dir) return false;
     while (const dirent* entry = ::readdir(dir.get())) {
         if (Dots(entry->d_name) || (Hidden(entry->d_name) && !(objectTypes & otHidden))) continue;
-        const bool folder = EntryIsFolder(parent.Path, *entry);
-        if (!folder && !(objectTypes & otNonFolders)) continue;
         TacShellItem item;
         item.Path = Join(parent.Path, entry->d_name);
+        const TEntryFacts facts = EntryFacts(::dirfd(dir.get()), item.Path, *entry, objectTypes);
+        if (!facts.Folder && !(objectTypes & otNonFolders)) continue;
         item.DisplayName = entry->d_name;
-        item.IsFolder = folder;
-        item.Icon = folder ? siFolder : siNone;
-        item.HasSubfolders = folder && HasShownChildren(item.Path, objectTypes);
+        item.IsFolder = facts.Folder;
+        item.Icon = facts.Folder ? siFolder : siNone;
+        item.HasSubfolders = facts.HasChildren;
         children.push_back(std::move(item));
     }
     dir.reset();
