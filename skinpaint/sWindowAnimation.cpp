@@ -68,13 +68,18 @@ void PlayShowSteps(TacAnimationWindow& window, const gfx::TBitmap& picture, int 
     window.Show(picture, target);
 }
 
-void Thaw(ui::HWND form, TsSkinProvider* provider) {
-    ui::SendMessage(form, ui::WM_SETREDRAW, 1, 0);
+// Frame, children and background at once.
+void RedrawCompletely(ui::HWND form, TsSkinProvider* provider) {
     if (provider)
         provider->RedrawWindowNow();
     else
         ui::RedrawWindow(form, nullptr, nullptr,
                          ui::RDW_FRAME | ui::RDW_ALLCHILDREN | ui::RDW_ERASE | ui::RDW_INVALIDATE | ui::RDW_UPDATENOW);
+}
+
+void Thaw(ui::HWND form, TsSkinProvider* provider) {
+    ui::SendMessage(form, ui::WM_SETREDRAW, 1, 0);
+    RedrawCompletely(form, provider);
 }
 
 // What the form shows on the screen now (its redraw is off: the old look).
@@ -183,7 +188,8 @@ bool ShowMessage(TsSkinProvider& provider, const vcl::TMessage& m, const std::fu
     if (!show.Active()) return false;
     // A form shown with activation is seen active: so is its picture.
     if (!(pos->Flags & ui::SWP_NOACTIVATE)) ui::SendMessage(form, ui::WM_NCACTIVATE, 1, 0);
-    AnimateFormShow(provider, show.Time(), 255, show.Mode());
+    const vcl::TCustomForm& f = *provider.Form();
+    AnimateFormShow(provider, show.Time(), f.AlphaBlend() ? f.AlphaBlendValue() : 255, show.Mode());
     previous();
     return true;
 }
@@ -241,11 +247,9 @@ void FinishFormShow(TsSkinProvider& provider) {
     if (!ui::IsWindow(shown.Form)) return;
     ui::SetWindowPos(shown.Form, shown.Window->Handle(), 0, 0, 0, 0,
                      ui::SWP_NOMOVE | ui::SWP_NOSIZE | ui::SWP_NOACTIVATE);
-    if (shown.Form == provider.Form()->Handle())
-        provider.RedrawWindowNow();
-    else
-        ui::RedrawWindow(shown.Form, nullptr, nullptr,
-                         ui::RDW_FRAME | ui::RDW_ALLCHILDREN | ui::RDW_ERASE | ui::RDW_INVALIDATE | ui::RDW_UPDATENOW);
+    RedrawCompletely(shown.Form, shown.Form == provider.Form()->Handle() ? &provider : nullptr);
+    // The compositing manager draws the form before its picture goes.
+    ui::Sleep(AnimationInterval);
     shown.Window.reset();
     if (provider.OnAfterAnimation) provider.OnAfterAnimation(&provider);
 }
