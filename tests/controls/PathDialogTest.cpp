@@ -271,7 +271,16 @@ TEST_F(FolderPicker, DesktopRootListsItsFoldersThenThePlaces) {
     Tree.Folder("home/Docs");
     Tree.Folder("home/.config");
     std::ofstream(home + "/.config/user-dirs.dirs") << "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n";
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    // The user's own folders come back whatever the checks find.
+    struct TSavedEnvironment {
+        std::string Home = std::getenv("HOME") ? std::getenv("HOME") : "";
+        const char* Config = std::getenv("XDG_CONFIG_HOME");
+        std::string ConfigValue = Config ? Config : "";
+        ~TSavedEnvironment() {
+            ::setenv("HOME", Home.c_str(), 1);
+            if (Config) ::setenv("XDG_CONFIG_HOME", ConfigValue.c_str(), 1);
+        }
+    } saved;
     ::setenv("HOME", home.c_str(), 1);
     ::unsetenv("XDG_CONFIG_HOME");
     auto* dialog = new TPathDialogForm(vcl::Application);
@@ -286,7 +295,6 @@ TEST_F(FolderPicker, DesktopRootListsItsFoldersThenThePlaces) {
     dialog->sShellTreeView1->SetPath("/");
     EXPECT_EQ(dialog->sShellTreeView1->Path(), "/");
     EXPECT_TRUE(dialog->sBitBtn1->Enabled());
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace
