@@ -30,10 +30,6 @@ public:
 
     // The window being faded out, null when none.
     ui::HWND Window() const { return FWindow; }
-    int Steps() const { return FSteps; }
-    int Counter() const { return FCounter; }
-    double Opacity() const { return FOpacity; }
-    const TacRectF& Rect() const { return FRect; }
 
 protected:
     void Step() override;

@@ -8,7 +8,6 @@
 #include "skinpaint/sBlockCopy.h"
 #include "ui/DefWindowProc.h"
 #include "ui/Layered.h"
-#include "ui/MessageLoop.h"
 #include "ui/Styles.h"
 #include "ui/Window.h"
 #include "ui/WindowClass.h"

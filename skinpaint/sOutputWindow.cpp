@@ -4,7 +4,6 @@
 #include "skinpaint/sAnimationWindow.h"
 #include "skinpaint/sPaintConst.h"
 #include "ui/DefWindowProc.h"
-#include "ui/MessageLoop.h"
 #include "ui/Paint.h"
 #include "ui/Styles.h"
 #include "ui/Window.h"
