@@ -68,12 +68,7 @@ const vcl::TClassInfo& TsSpeedButton::StaticClass() {
             .Bool("ShowCaption", &B::SetShowCaption)
             .Int("TextOffset", &B::SetTextOffset)
             .Enum("TextAlignment", &B::SetTextAlignment, AlignmentNames)
-            .Set("AnimatEvents", &B::SetAnimatEvents,
-                 {{"aeMouseEnter", skinpaint::AnimatSet(skinpaint::aeMouseEnter)},
-                  {"aeMouseLeave", skinpaint::AnimatSet(skinpaint::aeMouseLeave)},
-                  {"aeMouseDown", skinpaint::AnimatSet(skinpaint::aeMouseDown)},
-                  {"aeMouseUp", skinpaint::AnimatSet(skinpaint::aeMouseUp)},
-                  {"aeGlobalDef", skinpaint::AnimatSet(skinpaint::aeGlobalDef)}})
+            .Set("AnimatEvents", &B::SetAnimatEvents, skinpaint::AnimatEventNames())
             .Object("SkinData", &B::SkinData)
             .Event("OnClick", &B::SetOnClick)
             .Event("OnDblClick", &B::SetOnDblClick)
