@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 #include "gfx/TCanvas.h"
@@ -142,10 +143,16 @@ void PlayMove(TacAnimationWindow& window, const gfx::TBitmap& picture, const gfx
     }
 }
 
+// The picture of each minimised form as it went, for its way back: a form
+// looks on restoring as it looked on minimising, and painting it at its
+// restored size would need it restored already.
+std::map<ui::HWND, gfx::TBitmap> gMinimizedPictures;
+
 void Minimize(TsSkinProvider& provider, int steps, const std::function<void()>& previous) {
     const TAnimationMark mark;
     const ui::HWND form = provider.Form()->Handle();
-    const gfx::TBitmap picture = FormImage(provider);
+    std::erase_if(gMinimizedPictures, [](const auto& entry) { return !ui::IsWindow(entry.first); });
+    gfx::TBitmap& picture = gMinimizedPictures[form] = FormImage(provider);
     const gfx::TRect from = ui::GetWindowRect(form);
     TacAnimationWindow window(from, form);
     window.StayOnTop();
@@ -154,26 +161,23 @@ void Minimize(TsSkinProvider& provider, int steps, const std::function<void()>& 
     PlayMove(window, picture, from, TaskbarPlace(from), 255, 0, steps);
 }
 
-// The form is restored unseen (layered at opacity 0), so that its picture can
-// be painted at its restored size and grow there from the taskbar.
-void Restore(TsSkinProvider& provider, int steps, const std::function<void()>& previous) {
+// The picture grows from the taskbar to the form's place while the form is
+// still minimised; the form is restored under it at the end.
+bool Restore(TsSkinProvider& provider, int steps, const std::function<void()>& previous) {
+    const ui::HWND form = provider.Form()->Handle();
+    const auto kept = gMinimizedPictures.find(form);
+    ui::TWindowPlacement placement;
+    if (kept == gMinimizedPictures.end() || !ui::GetWindowPlacement(form, placement)) return false;
     const TAnimationMark mark;
-    vcl::TCustomForm& form = *provider.Form();
-    const ui::HWND handle = form.Handle();
-    const ui::LONG_PTR exStyle = ui::GetWindowLongPtr(handle, ui::GWL_EXSTYLE);
-    ui::SetWindowLongPtr(handle, ui::GWL_EXSTYLE, exStyle | ui::WS_EX_LAYERED);
-    ui::SetLayeredWindowAttributes(handle, 0, 0, ui::LWA_ALPHA);
-    previous();
-    if (!ui::IsWindow(handle)) return;
-    const gfx::TBitmap picture = FormImage(provider);
-    const gfx::TRect to = ui::GetWindowRect(handle);
-    TacAnimationWindow window(TaskbarPlace(to), handle);
+    const gfx::TBitmap picture = std::move(kept->second);
+    gMinimizedPictures.erase(kept);
+    const gfx::TRect to = placement.NormalPosition;
+    TacAnimationWindow window(TaskbarPlace(to), form);
     window.StayOnTop();
     PlayMove(window, picture, TaskbarPlace(to), to, 0, 255, steps);
-    ui::SetWindowLongPtr(handle, ui::GWL_EXSTYLE, exStyle);
-    // A form of its own opacity gets it back.
-    if (form.AlphaBlend()) ui::SetLayeredWindowAttributes(handle, 0, ui::BYTE(form.AlphaBlendValue()), ui::LWA_ALPHA);
-    provider.RedrawWindowNow();
+    previous();
+    if (ui::IsWindow(form)) provider.RedrawWindowNow();
+    return true;
 }
 
 // The form is about to become visible (its first position change with the
@@ -216,12 +220,9 @@ bool SystemCommand(TsSkinProvider& provider, const vcl::TMessage& m, const std::
     const skin::TacFormAnimation& minimizing = EffectsOf(provider)->Minimizing();
     const int steps = AnimationSteps(minimizing.Time());
     if (!minimizing.Active() || steps == 0 || !ui::IsWindowVisible(form)) return false;
-    if (command == ui::SC_MINIMIZE && !ui::IsIconic(form))
-        Minimize(provider, steps, previous);
-    else if (command == ui::SC_RESTORE && ui::IsIconic(form))
-        Restore(provider, steps, previous);
-    else
-        return false;
+    if (command == ui::SC_RESTORE) return ui::IsIconic(form) && Restore(provider, steps, previous);
+    if (ui::IsIconic(form)) return false;
+    Minimize(provider, steps, previous);
     return true;
 }
 

@@ -39,6 +39,7 @@ struct TFrame {
     int Opacity;
     int64_t Tick;
     bool FormVisible;
+    bool FormIconic;
     gfx::TRect Place;
     gfx::TBitmap Desktop;
 };
@@ -56,6 +57,7 @@ protected:
         SetAnimationFrameObserver([this](const TacAnimationFrame& f) {
             Frames.push_back({f.Window, f.Opacity, int64_t(ui::GetTickCount()),
                               Form && Form->HandleAllocated() && ui::IsWindowVisible(Form->Handle()),
+                              Form && Form->HandleAllocated() && ui::IsIconic(Form->Handle()),
                               ui::GetWindowRect(f.Window), ui::headless::ComposeDesktop()});
         });
     }
@@ -389,11 +391,12 @@ TEST_F(WindowAnimation, MinimiseMovesThePictureToTheTaskbarAndRestoreBringsItBac
     ui::SendMessage(Form->Handle(), ui::WM_SYSCOMMAND, ui::SC_RESTORE, 0);
     EXPECT_FALSE(ui::IsIconic(Form->Handle()));
     ASSERT_EQ(Frames.size(), 16u);
+    // The picture of the form as it went grows back while the form stays
+    // minimised; the form is restored under it at the end.
+    for (const TFrame& f : Frames) EXPECT_TRUE(f.FormIconic);
     EXPECT_EQ(Frames[15].Place, r);
     EXPECT_EQ(Frames[15].Opacity, 255);
-    // The restored form stays unseen under its picture until the end.
     EXPECT_EQ(At(Frames[0].Desktop, {r.Left + 4, r.Top + 4}), BackdropColor);
-    EXPECT_FALSE(ui::GetWindowLongPtr(Form->Handle(), ui::GWL_EXSTYLE) & ui::WS_EX_LAYERED);
     Pump();
     const gfx::TBitmap desktop = ui::headless::ComposeDesktop();
     EXPECT_NE(At(desktop, {r.Left + r.Width() / 3, r.Top + 8}), BackdropColor);
