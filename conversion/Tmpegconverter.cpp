@@ -27,6 +27,7 @@ void Tmpegconverter::Start(const std::string& commandLine) {
     FOutput.Clear();
     if (!Process.CreatePipe()) return Fail("Can not create a pipe for STDOUT!");
     FCommandLine = commandLine;
+    StartedAt = std::chrono::steady_clock::now();
     if (!Process.Spawn(FCommandLine)) return Fail("CreateProcess error!");
 }
 
@@ -50,7 +51,7 @@ void Tmpegconverter::Poll() {
             return;
         }
         TakeWaitingOutput();
-        if (FOutput.SummarySeen()) return;
+        if (FOutput.SummarySeen() || std::chrono::steady_clock::now() - StartedAt >= SummaryWait) return;
         std::this_thread::sleep_for(WaitStep);
     }
 }

@@ -4,6 +4,7 @@
 // from. Everything happens on the main thread: the pipe is polled, never read
 // blocking, except that the first poll after a start waits until the encoder
 // has summarised its input, so that the duration can be read right after it.
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,8 +35,12 @@ public:
     // Takes what waits in the pipe into Output. Once the child has ended, takes
     // what it left in the pipe, releases it and sets Finished. Until Output
     // holds "Duration: " or "Unknown format", waits in steps of 100 ms for more
-    // (or for the end of the child).
+    // (or for the end of the child), until SummaryWait has passed since the start.
     void Poll();
+    // An encoder that says nothing and runs on would otherwise hold the main
+    // thread, and with it the Cancel button, for ever. The real one summarises
+    // its input within a second.
+    std::chrono::milliseconds SummaryWait{10000};
     // Kills the child and releases it; sets Finished. A second call does nothing more.
     void Stop();
 
@@ -64,6 +69,7 @@ private:
     uint32_t BytesAvailable = 0;
     std::string FCommandLine;
     TEncoderOutput FOutput;
+    std::chrono::steady_clock::time_point StartedAt;
 };
 
 }  // namespace conversion

@@ -92,6 +92,23 @@ TEST(ConverterRunner, FirstPollWaitsForTheInputSummaryOrTheEnd) {
     }
 }
 
+// A child that says nothing and runs on holds the poll for the summary wait
+// only; later polls return at once, and Stop ends it.
+TEST(ConverterRunner, SilentChildHoldsThePollForTheSummaryWaitOnly) {
+    TTestConverter converter;
+    converter.SummaryWait = std::chrono::milliseconds(500);
+    converter.Start(Helper + " silent 60000");
+    for (int poll = 0; poll < 3; ++poll) {
+        const auto start = std::chrono::steady_clock::now();
+        converter.Poll();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(seconds, poll == 0 ? 2.0 : 0.2) << poll;
+        EXPECT_FALSE(converter.Finished());
+    }
+    converter.Stop();
+    EXPECT_TRUE(NoChildLeft());
+}
+
 TEST(ConverterRunner, MegabytesOfOutputArriveWhole) {
     const size_t statusBytes = 6 * 1024 * 1024;
     const std::string head = "Duration: 00:01:00.00, start: 0.000000\n";
