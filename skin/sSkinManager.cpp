@@ -125,6 +125,7 @@ TsSkinManager::TsSkinManager(vcl::TComponent* owner)
     FThirdParty.FillDefaults();
     FThirdParty.Mirror();
     FSkinDirectory = DefaultSkinDirectory;
+    if (const TacMenuLayerFactory factory = MenuLayerFactory()) FSkinableMenus = factory(*this);
 }
 
 TsSkinManager::~TsSkinManager() {
@@ -233,6 +234,12 @@ void TsSkinManager::SetCommonSections(const rtl::TStringList& value) {
     SetSkinName(FSkinName);
 }
 
+void TsSkinManager::SetSkinnedPopups(bool value) {
+    if (value == FSkinnedPopups) return;
+    FSkinnedPopups = value;
+    if (value && IsDefault() && !Loading() && FSkinableMenus) FSkinableMenus->UpdateActive();
+}
+
 bool TsSkinManager::ExtendedBorders() const { return FExtendedBorders && ui::LayeredWindowsAvailable(); }
 
 void TsSkinManager::SetExtendedBorders(bool value) {
@@ -312,10 +319,12 @@ void TsSkinManager::ApplySkin(bool animate) {
     {
         const TMark applying(gApplying);
         FCommonIndexes = CommonIndexesOf(*this);
+        if (FSkinableMenus) FSkinableMenus->SkinChanging();
         Broadcast(SKC_APPLY_SKIN);
     }
     GlobalInfo.SkinApplied = true;
     if (IsDefault()) InstallDialogHook();
+    if (FSkinableMenus) FSkinableMenus->UpdateActive();
     if (animate) RepaintAll(false);
 }
 
@@ -326,6 +335,10 @@ void TsSkinManager::RemoveSkin() {
     RemoveDialogHook();
     GlobalInfo.SkinApplied = false;
     Broadcast(SKC_REMOVE_SKIN);
+    if (FSkinableMenus) {
+        FSkinableMenus->SkinChanging();
+        FSkinableMenus->UpdateActive();
+    }
     TsSkinTables::Clear();
 }
 

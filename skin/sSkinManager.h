@@ -20,6 +20,7 @@
 #include "skin/sAnimEffects.h"
 #include "skin/sCommonIndexes.h"
 #include "skin/sExtendedBorders.h"
+#include "skin/sMenuLayer.h"
 #include "skin/sMenuSupport.h"
 #include "skin/sSkinSource.h"
 #include "skin/sSkinTables.h"
@@ -85,7 +86,9 @@ public:
     bool IsDefault() const { return DefaultManager() == this; }
     void SetIsDefault(bool value);
     bool SkinnedPopups() const { return FSkinnedPopups; }
-    void SetSkinnedPopups(bool value) { FSkinnedPopups = value; }
+    // Switched on at run time, the default manager's menu layer hooks the
+    // program's menus at once.
+    void SetSkinnedPopups(bool value);
     TacSkinningRules SkinningRules() const { return FSkinningRules; }
     void SetSkinningRules(TacSkinningRules value) { FSkinningRules = value; }
     // The version of the skin engine.
@@ -127,6 +130,9 @@ public:
     void RepaintAll(bool animate);
     // The internal skins and what SkinDirectory holds (sSkinSource.h).
     void ListSkins(rtl::TStringList& list, TsSkinListKind kind, std::string& firstName) const;
+
+    // The menu layer, null when the painting layer supplies none.
+    TacMenuLayer* SkinableMenus() const { return FSkinableMenus.get(); }
 
     // --- the skinned control under the mouse
     ui::HWND ControlUnderMouse() const { return FControlUnderMouse; }
@@ -179,6 +185,7 @@ private:
     int FHueOffset = 0;
     int FSaturation = 0;
     bool FSkinnedPopups = true;
+    std::unique_ptr<TacMenuLayer> FSkinableMenus;
     TacSkinningRules FSkinningRules = srStdForms | srStdDialogs | srThirdParty;
 
     bool FFromPackage = false;

@@ -2,6 +2,8 @@
 
 #include "skin/sSkinCommands.h"
 #include "skinpaint/acGlowEffect.h"
+#include "skinpaint/sMenuWindow.h"
+#include "skinpaint/sSkinMenus.h"
 #include "skinpaint/sSkinProvider.h"
 #include "skinpaint/sWindowAnimation.h"
 #include "vcl/TCustomForm.h"
@@ -46,7 +48,9 @@ std::unique_ptr<skin::TacProvider> TsFormAdapter::AdaptForm(vcl::TCustomForm& fo
 
 std::unique_ptr<skin::TacProvider> TsFormAdapter::AdaptDialog(ui::HWND) { return nullptr; }
 
-std::unique_ptr<skin::TacProvider> TsFormAdapter::AdaptMenuWindow(ui::HWND) { return nullptr; }
+std::unique_ptr<skin::TacProvider> TsFormAdapter::AdaptMenuWindow(ui::HWND menuWindow) {
+    return std::make_unique<TacMnuWnd>(menuWindow);
+}
 
 void InstallSkinEngine() {
     static TsFormAdapter adapter;
@@ -54,6 +58,7 @@ void InstallSkinEngine() {
     skin::SetWindowAdapter(&adapter);
     InstallGlowHook();
     InstallWindowAnimations();
+    InstallMenuSkinning();
 }
 
 }  // namespace skinpaint

@@ -6,7 +6,8 @@
 namespace skinpaint {
 
 // A form gets a frame provider (section FORM, no global colour, no skin
-// menu); foreign dialogs and menu windows are not adapted yet.
+// menu), a menu window the menu window adapter (sMenuWindow.h); foreign
+// dialogs are not adapted yet.
 class TsFormAdapter : public skin::TsWindowAdapter {
 public:
     std::unique_ptr<skin::TacProvider> AdaptForm(vcl::TCustomForm& form) override;

@@ -2,6 +2,7 @@
 
 #include "rtl/TScopeExit.h"
 #include "rtl/TStringList.h"
+#include "skin/sPopupMenuHook.h"
 #include "ui/MessageLoop.h"
 #include "ui/Messages.h"
 #include "vcl/ShortCuts.h"
@@ -94,6 +95,8 @@ void TsSystemMenu::BuildItems() {
     const ui::HMENU systemMenu = ui::GetSystemMenu(FForm.Handle(), false);
     auto command = [&](const char* name, ui::WPARAM cmd, const char* fallback, auto&& click) {
         vcl::TMenuItem* item = AddItem(Items(), name, "");
+        // The menu skinning shows the command's symbol by the tag.
+        item->SetTag(int(cmd));
         SetCaptionFrom(*item, CommandText(systemMenu, ui::UINT(cmd), fallback));
         item->OnClick = [click](vcl::TObject*) { click(); };
     };
@@ -177,6 +180,9 @@ void TsSystemMenu::Refresh() {
 
 void TsSystemMenu::Popup(int x, int y) {
     Refresh();
+    // Items built anew need the skinned painting again.
+    skin::TsSkinManager* manager = FHost.HostSkinManager();
+    skin::HookPopupMenu(*this, manager && manager->Active() && manager->GlobalInfo.SkinApplied);
     vcl::TPopupMenu::Popup(x, y);
 }
 

@@ -5,7 +5,7 @@
 // rules as the title buttons, and whose choices go to the window as system
 // commands. With the skin menu on, a first item lists the manager's skins.
 //
-// Until the skinned menu painting comes, the framework's plain menu shows it.
+// Each opening hooks it to the menu skinning while a skin is applied.
 #include <string>
 #include <utility>
 #include <vector>
