@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "os/ChildGroups.h"
 #include "os/CommandLineSplit.h"
 
 extern char** environ;
@@ -109,10 +110,12 @@ bool TChildProcess::Spawn(std::string_view commandLine) {
     Pid = pid;
     Ended = false;
     Code = STILL_ACTIVE;
+    KeepChildGroup(pid);
     return true;
 }
 
 void TChildProcess::Reap(int status) {
+    DropChildGroup(Pid);
     Ended = true;
     Code = static_cast<uint32_t>(WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status));
 }

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <chrono>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -109,6 +111,47 @@ TEST(ChildProcess, ClosingOrDroppingARunningChildEndsIt) {
         ASSERT_EQ(Started(dropped, Helper + " silent 60000"), "started");
     }
     EXPECT_TRUE(NoChildLeft());
+}
+
+// Gone, or a zombie that only waits for its new parent to reap it.
+bool ProcessEnded(pid_t pid) {
+    for (int round = 0; round < 200; ++round) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string text(std::istreambuf_iterator<char>(stat), {});
+        const size_t close = text.rfind(')');
+        if (!stat || (close != std::string::npos && text.compare(close + 2, 1, "Z") == 0)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+// A program told to end takes its children with it, although they run in
+// sessions of their own; it still ends by the signal it was sent.
+TEST(ChildProcess, ProgramToldToEndTakesItsChildrenAlong) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        int report[2];
+        ASSERT_EQ(pipe(report), 0);
+        const pid_t program = fork();
+        if (program == 0) {
+            os::TChildProcess child;
+            // sleep, not the helper, which would end with its parent by itself
+            if (Started(child, "/bin/sleep 60") != "started") _exit(1);
+            const pid_t pid = child.ProcessId();
+            if (write(report[1], &pid, sizeof pid) != sizeof pid) _exit(1);
+            for (;;) pause();
+        }
+        close(report[1]);
+        pid_t grandchild = -1;
+        ASSERT_EQ(read(report[0], &grandchild, sizeof grandchild), static_cast<ssize_t>(sizeof grandchild));
+        close(report[0]);
+        kill(program, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(program, &status, 0), program);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_TRUE(ProcessEnded(grandchild));
+        kill(grandchild, SIGKILL);  // should the test fail, nothing stays behind
+    }
 }
 
 }  // namespace
