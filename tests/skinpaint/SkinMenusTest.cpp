@@ -488,4 +488,116 @@ TEST_F(SkinMenus, GoldenPictureOfTheMenus) {
     }
 }
 
+// The item's picture as the layer paints it on a canvas of no menu window,
+// and the menu's picture it was laid over.
+struct TItemPicture {
+    gfx::TBitmap Picture{160, 20};
+    const gfx::TBitmap* Background = nullptr;
+};
+
+TEST_F(SkinMenus, ItemsPaintedWithoutAMenuWindow) {
+    auto* exit = new vcl::TMenuItem(Form);
+    exit->SetCaption("Exit");
+    exit->SetShortCut(vcl::TextToShortCut("Ctrl+X"));
+    Help->Items().Add(exit);
+    const gfx::TRect rect{0, 0, 160, 20};
+    auto paint = [&](TItemPicture& shot) {
+        FreeMenuBackgrounds();
+        Layer().PaintMenuItem(*exit, shot.Picture.Canvas(), rect, 0);
+        const TacMenuBackground* record = FindMenuBackground(&HelpItem(0));
+        shot.Background = record ? record->Bitmap.get() : nullptr;
+    };
+    TItemPicture enabled, disabled;
+    paint(enabled);
+    ASSERT_TRUE(enabled.Background);
+    // Without a window the menu's size comes from its measured items.
+    int width = 0, height = 0, widest = 0, total = 0;
+    gfx::TBitmap scratch(1, 1);
+    for (int i = 0; i < Help->Items().Count(); ++i) {
+        Layer().MeasureMenuItem(HelpItem(i), scratch.Canvas(), width, height);
+        widest = std::max(widest, width), total += height;
+    }
+    EXPECT_EQ(enabled.Background->Width(), widest + 12 + 6);
+    EXPECT_EQ(enabled.Background->Height(), total + 6);
+
+    // The shortcut text ends 8 pixels before the item's right edge.
+    auto differs = [&](int x) {
+        for (int y = 0; y < rect.Height(); ++y)
+            if ((painttest::Px(enabled.Picture, x, y) & 0xFFFFFF) !=
+                (painttest::Px(*enabled.Background, x + 3, y + 3) & 0xFFFFFF))
+                return true;
+        return false;
+    };
+    int right = rect.Width() - 1;
+    while (right > 0 && !differs(right)) --right;
+    EXPECT_LE(right, rect.Width() - 8 - 1);
+    EXPECT_GE(right, rect.Width() - 8 - 3) << "the last text pixel, the glyph's own margin aside";
+
+    // Disabled: 40 percent of the enabled look over 60 percent of the menu's picture.
+    exit->SetEnabled(false);
+    paint(disabled);
+    int wrong = 0;
+    for (int y = 0; y < rect.Height(); ++y)
+        for (int x = 0; x < rect.Width(); ++x) {
+            const uint32_t on = painttest::Px(enabled.Picture, x, y), off = painttest::Px(disabled.Picture, x, y),
+                           below = painttest::Px(*disabled.Background, x + 3, y + 3);
+            for (int shift : {0, 8, 16}) {
+                const int e = int(on >> shift & 0xFF), b = int(below >> shift & 0xFF), d = int(off >> shift & 0xFF);
+                const double expected = b - (b - e) * 0.4;
+                wrong += std::abs(d - expected) > 0.51;
+            }
+        }
+    EXPECT_EQ(wrong, 0);
+
+    // The border is asked for once through the program's window.
+    ui::TMsg msg;
+    int requests = 0;
+    while (ui::PeekMessage(msg, vcl::Application->Handle(), 0xBCB3, 0xBCB3, ui::PM_REMOVE)) ++requests;
+    EXPECT_EQ(requests, 1);
+}
+
+TEST_F(SkinMenus, TheFramesSystemMenuIsSkinned) {
+    auto* form = new vcl::TForm(vcl::Application);
+    form->ReadLayout(
+        "object Form2: TForm\n  Left = 200\n  Top = 150\n  BorderStyle = bsSingle\n"
+        "  BorderIcons = [biSystemMenu, biMinimize]\n  Caption = 'Skinned'\n"
+        "  ClientWidth = 300\n  ClientHeight = 120\n"
+        "  object sSkinProvider1: TsSkinProvider\n    SkinData.SkinSection = 'FORM'\n  end\nend\n");
+    form->Show();
+    ui::ProcessPendingMessages();
+    bool skinned = false;
+    auto look = [&] {
+        const ui::HWND w = MenuWindow();
+        skinned = w && FindMenuBackgroundByWindow(w) && !(ui::GetWindowLongPtr(w, ui::GWL_EXSTYLE) & ui::WS_EX_LAYERED);
+    };
+    // Alt+Space, then the mnemonic of Minimize.
+    WhileOpen(
+        [&] {
+            look();
+            ui::headless::KeyPress(0, 'n');
+        },
+        {});
+    ui::SendMessage(form->Handle(), ui::WM_SYSCOMMAND, ui::SC_KEYMENU, ' ');
+    EXPECT_TRUE(skinned) << "Alt+Space";
+    EXPECT_EQ(form->WindowState(), vcl::wsMinimized);
+    form->SetWindowState(vcl::wsNormal);
+    ui::ProcessPendingMessages();
+
+    // A click on the title icon.
+    const gfx::TRect frame = ui::GetWindowRect(form->Handle());
+    gfx::TPoint icon{-1, -1};
+    for (int x = frame.Left; x < frame.Left + 40 && icon.X < 0; ++x)
+        for (int y = frame.Top; y < frame.Top + 30 && icon.X < 0; ++y)
+            if (ui::SendMessage(form->Handle(), ui::WM_NCHITTEST, 0, ui::MAKELPARAM(x, y)) == ui::HTSYSMENU)
+                icon = {x, y};
+    ASSERT_GE(icon.X, 0);
+    skinned = false;
+    WhileOpen(look);
+    ui::headless::Click(icon.X + 2, icon.Y + 2);
+    ui::ProcessPendingMessages();
+    EXPECT_TRUE(skinned) << "title icon";
+    EXPECT_EQ(form->WindowState(), vcl::wsNormal) << "left with Escape";
+    form->Free();
+}
+
 }  // namespace
