@@ -195,10 +195,15 @@ void TsSkinableMenus::MeasureMenuItem(vcl::TMenuItem& item, gfx::TCanvas& canvas
     MenuMeasuring() = true;
     const TsMenuItemType kind = MenuItemType(item);
     vcl::TMenuItem* first = FirstMenuItem(item);
-    if (!FindMenuBackground(first) && !FAskingExtraLine) {
+    const TacMenuBackground* record = FindMenuBackground(first);
+    // Before the menu's picture exists the program says whether the band shows,
+    // so that the items leave it room from the first opening on.
+    int extraLine = ExtraLineOffset(record);
+    if (!record && !FAskingExtraLine) {
         FAskingExtraLine = true;
-        AskExtraLineData(FManager, first);
+        const bool band = AskExtraLineData(FManager, first).LineVisible;
         FAskingExtraLine = false;
+        if (band && FManager.MenuSupport().UseExtraLine()) extraLine = FManager.MenuSupport().ExtraLineWidth();
     }
     canvas.Font = MenuItemFont(item);
     std::string text;
@@ -213,7 +218,7 @@ void TsSkinableMenus::MeasureMenuItem(vcl::TMenuItem& item, gfx::TCanvas& canvas
         textWidth = r.Width();
     }
     width = 2 * MenuGlyphSize(item).cx + textWidth + 3 * FMargin + FSpacing;
-    if (InFirstMenuColumn(item)) width += ExtraLineOffset(FindMenuBackground(first));
+    if (InFirstMenuColumn(item)) width += extraLine;
     height = MenuItemHeight(item, canvas);
 }
 

@@ -438,7 +438,8 @@ gfx::TBitmap Shown(vcl::TPopupMenu& menu, std::vector<ui::UINT> keys) {
 // Every look in one picture: the help menu with its second item selected,
 // the skinned system menu of a sizeable window with Minimize selected, and a
 // menu of the other kinds of item (checked, radio, disabled, a shortcut, a
-// caption item, an own picture, a text after a tab), its disabled item selected.
+// caption item, an own picture, a text after a tab), its disabled item selected,
+// and the help menu with a side band.
 TEST_F(SkinMenus, GoldenPictureOfTheMenus) {
     const gfx::TBitmap help = Shown(*Help, {ui::VK_DOWN, ui::VK_DOWN});
 
@@ -477,7 +478,16 @@ TEST_F(SkinMenus, GoldenPictureOfTheMenus) {
     Layer().HookPopupMenu(*kinds, true);
     const gfx::TBitmap kindsPicture = Shown(*kinds, {ui::VK_DOWN, ui::VK_DOWN, ui::VK_DOWN, ui::VK_DOWN});
 
-    const gfx::TBitmap sheet = SideBySide({&help, &systemPicture, &kindsPicture});
+    // The help menu again with a side band the program names.
+    Manager->MenuSupport().SetUseExtraLine(true);
+    Manager->OnGetMenuExtraLineData = [](vcl::TMenuItem*, std::string&, std::string& caption, gfx::TBitmap&, bool&) {
+        caption = "&Kestrune";
+    };
+    const gfx::TBitmap banded = Shown(*Help, {ui::VK_DOWN});
+    Manager->MenuSupport().SetUseExtraLine(false);
+    Manager->OnGetMenuExtraLineData = nullptr;
+
+    const gfx::TBitmap sheet = SideBySide({&help, &systemPicture, &kindsPicture, &banded});
     EXPECT_EQ(painttest::DifferenceFromGolden(sheet, "skin-menus"), 0)
         << "see skin-menus-actual.png in the test's working folder";
     if (std::getenv("KESTRUNE_SAVE_PICTURES")) {
