@@ -610,4 +610,41 @@ TEST_F(SkinMenus, TheFramesSystemMenuIsSkinned) {
     form->Free();
 }
 
+// A skin whose menu frame has see-through corners gives the menu window
+// rounded corners: the window's region leaves them out, and the desktop shows
+// through there.
+TEST_F(SkinMenus, RoundedCornersOfTheSkinsMenuFrame) {
+    skin::TsMaskData& frame = Manager->Masks[size_t(Manager->FindMaskExact("MAINMENU", "BORDERSMASK"))];
+    auto corners = std::make_unique<gfx::TBitmap>(9, 9);
+    corners->Canvas().Brush = {gfx::TColor(0x804020), gfx::bsSolid};
+    corners->Canvas().FillRect({0, 0, 9, 9});
+    for (const gfx::TPoint p :
+         {gfx::TPoint{0, 0}, {1, 0}, {0, 1}, {8, 0}, {7, 0}, {8, 1}, {0, 8}, {1, 8}, {0, 7}, {8, 8}, {7, 8}, {8, 7}})
+        painttest::SetPx(*corners, p.X, p.Y, painttest::Key);
+    frame.Bitmap = std::move(corners);
+    frame.SourceRect = {0, 0, 9, 9};
+    frame.StateCount = 1;
+    frame.MaskKind = 0;
+    frame.MarginLeft = frame.MarginTop = frame.MarginRight = frame.MarginBottom = 3;
+    frame.CornerTransparency = 1;
+
+    gfx::TRegion region;
+    gfx::TRect bounds;
+    WhileOpen([&] {
+        const ui::HWND w = MenuWindow();
+        bounds = ui::GetWindowRect(w);
+        ui::GetWindowRgn(w, region);
+    });
+    Help->Popup(100, 100);
+    const int right = bounds.Width() - 1, bottom = bounds.Height() - 1;
+    struct TCase {
+        int X, Y;
+        bool Inside;
+    } cases[] = {{0, 0, false},      {1, 0, false},          {0, 1, false},          {1, 1, true},
+                 {2, 0, true},       {right, 0, false},      {right - 1, 0, false},  {right - 2, 0, true},
+                 {0, bottom, false}, {0, bottom - 1, false}, {right, bottom, false}, {right - 1, bottom - 1, true},
+                 {40, 30, true}};
+    for (const TCase& c : cases) EXPECT_EQ(region.Contains(c.X, c.Y), c.Inside) << c.X << ", " << c.Y;
+}
+
 }  // namespace
