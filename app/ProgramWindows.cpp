@@ -6,6 +6,7 @@
 #include "app/Unit3.h"
 #include "controls/sCheckBox.h"
 #include "controls/sControlArt.h"
+#include "controls/sDirectoryEdit.h"
 #include "controls/sEdit.h"
 #include "controls/sGauge.h"
 #include "controls/sLabel.h"
@@ -25,7 +26,8 @@ void RegisterSkinnedClasses() {
     (void)skinpaint::TsSkinProvider::StaticClass();
     for (const vcl::TClassInfo* info :
          {&controls::TsSpeedButton::StaticClass(), &controls::TsLabel::StaticClass(), &controls::TsEdit::StaticClass(),
-          &controls::TsCheckBox::StaticClass(), &controls::TsGauge::StaticClass()})
+          &controls::TsCheckBox::StaticClass(), &controls::TsGauge::StaticClass(),
+          &controls::TsDirectoryEdit::StaticClass()})
         (void)info;
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/AboutUnit.h"
 #include "app/AppLinks.h"
-#include "app/FolderChooser.h"
 #include "app/JobGauges.h"
 #include "app/JobOutcome.h"
 #include "app/OutputName.h"
@@ -129,27 +128,22 @@ object Form1: TForm1
     Font.Color = 2171169
     Font.Style = [fsBold]
   end
-  object sDirectoryEdit1: TEdit
+  object sDirectoryEdit1: TsDirectoryEdit
     Left = 8
     Top = 200
-    Width = 332
+    Width = 353
     Height = 21
     Color = clWhite
     Font.Color = clBlack
     MaxLength = 255
-    ReadOnly = True
     TabOrder = 2
     Text = '/'
+    DirectInput = False
+    Root = 'rfDesktop'
+    GlyphMode.Blend = 0
+    GlyphMode.Grayed = False
+    SkinData.SkinSection = 'EDIT'
     OnChange = sDirectoryEdit1Change
-  end
-  object sDirectoryEdit1Button: TButton
-    Left = 340
-    Top = 200
-    Width = 21
-    Height = 21
-    Caption = '...'
-    TabStop = False
-    OnClick = sDirectoryEdit1ButtonClick
   end
   object sCheckBox1: TsCheckBox
     Left = 8
@@ -225,7 +219,6 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
     PublishField("sSpeedButton1", sSpeedButton1);
     PublishField("sLabel3", sLabel3);
     PublishField("sDirectoryEdit1", sDirectoryEdit1);
-    PublishField("sDirectoryEdit1Button", sDirectoryEdit1Button);
     PublishField("sCheckBox1", sCheckBox1);
     PublishField("Timer1", Timer1);
     PublishField("Timer2", Timer2);
@@ -244,7 +237,6 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
     PublishMethod("sSpeedButton1Click", &TForm1::sSpeedButton1Click);
     PublishMethod("sSpeedButton2Click", &TForm1::sSpeedButton2Click);
     PublishMethod("sDirectoryEdit1Change", &TForm1::sDirectoryEdit1Change);
-    PublishMethod("sDirectoryEdit1ButtonClick", &TForm1::sDirectoryEdit1ButtonClick);
     PublishMethod("Contents1Click", &TForm1::Contents1Click);
     PublishMethod("AboutKestrune1Click", &TForm1::AboutKestrune1Click);
     PublishMethod("VisitKestruneWebSite1Click", &TForm1::VisitKestruneWebSite1Click);
@@ -305,11 +297,6 @@ void TForm1::sDirectoryEdit1Change(vcl::TObject*) {
         sDirectoryEdit1->SetText(std::string(1, os::PathDelim));
     else if (folder.back() != os::PathDelim)
         sDirectoryEdit1->SetText(folder + os::PathDelim);
-}
-
-void TForm1::sDirectoryEdit1ButtonClick(vcl::TObject*) {
-    std::string folder = sDirectoryEdit1->Text();
-    if (app::ChooseFolder(folder)) sDirectoryEdit1->SetText(folder);
 }
 
 void TForm1::sSpeedButton2Click(vcl::TObject*) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/sCheckBox.h"
+#include "controls/sDirectoryEdit.h"
 #include "controls/sEdit.h"
 #include "controls/sLabel.h"
 #include "controls/sSpeedButton.h"
@@ -49,8 +50,7 @@ public:
     controls::TsLabel* sLabel2 = nullptr;
     controls::TsSpeedButton* sSpeedButton1 = nullptr;  // Start
     controls::TsLabel* sLabel3 = nullptr;
-    vcl::TEdit* sDirectoryEdit1 = nullptr;  // the output folder
-    vcl::TButton* sDirectoryEdit1Button = nullptr;
+    controls::TsDirectoryEdit* sDirectoryEdit1 = nullptr;  // the output folder
     controls::TsCheckBox* sCheckBox1 = nullptr;
     vcl::TTimer* Timer1 = nullptr;
     vcl::TTimer* Timer2 = nullptr;
@@ -70,7 +70,6 @@ public:
     void sSpeedButton1Click(vcl::TObject* sender);
     void sSpeedButton2Click(vcl::TObject* sender);
     void sDirectoryEdit1Change(vcl::TObject* sender);
-    void sDirectoryEdit1ButtonClick(vcl::TObject* sender);
     void Contents1Click(vcl::TObject* sender);
     void AboutKestrune1Click(vcl::TObject* sender);
     void VisitKestruneWebSite1Click(vcl::TObject* sender);

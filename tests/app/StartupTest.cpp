@@ -213,8 +213,7 @@ TEST_F(TProgramWindowsTest, EveryControlWearsTheSkinOrIsOfAKindLeftPlain) {
         {"TsSpeedButton", Skinned}, {"TsLabel", Skinned}, {"TsEdit", Skinned},   {"TsCheckBox", Skinned},
         {"TsGauge", Skinned},       {"TButton", Skinned}, {"TLabel", Label},     {"TImage", Plain},
         {"TPanel", Plain},          {"TBevel", Plain},    {"TRadioButton", Plain},
-        // The folder edit of the main window, until the directory edit takes its place.
-        {"TEdit", Plain},
+        {"TsDirectoryEdit", Skinned}, {"TsEditButton", Skinned},
     };
     std::map<std::string, TLook> found;
     std::vector<std::string> wrong;

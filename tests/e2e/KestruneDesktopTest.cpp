@@ -32,7 +32,7 @@ namespace {
 // Message boxes carry the application's title, as the main window does.
 const std::string TitlePattern = "^Kestrune YouTube Converter 2\\.8$";
 const std::string ProgressPattern = "^YouTube to AVI DivX\\.\\.\\.$";
-const std::string ChooserPattern = "^Browse for Folder$";
+const std::string ChooserPattern = "^Select directory$";
 // Pop-up menus have no name.
 const std::string NamelessPattern = "^$";
 
@@ -166,14 +166,17 @@ protected:
         ClickClient(MainWindow, MainClientSize, StartButton);
     }
 
-    // The folder edit is read-only; its button opens a chooser whose edit
-    // holds the current folder.
-    void ChooseOutputFolder(const std::string& folder) {
+    // The folder edit takes no typing; the button inside its right end opens
+    // the folder dialog on the folder it holds, the desktop, whose own
+    // sub-folders come first in the tree: Down walks to the first of them and
+    // Return takes it. The dialog's picture is kept as e2e-folder-dialog.png.
+    void ChooseFirstDesktopFolder() {
         ClickClient(MainWindow, MainClientSize, FolderButton);
-        ASSERT_FALSE(VisibleWindow(ChooserPattern, 30).empty()) << "the folder chooser did not show";
-        Desktop->Key("End");
-        Desktop->Key("shift+Home");
-        Desktop->Type(folder);
+        const std::string dialog = VisibleWindow(ChooserPattern, 30);
+        ASSERT_FALSE(dialog.empty()) << "the folder dialog did not show";
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        EXPECT_TRUE(Desktop->Picture(dialog, Picture("folder-dialog")));
+        Desktop->Key("Down");
         Desktop->Key("Return");
         EXPECT_TRUE(WaitUntil([&] { return Desktop->VisibleWindows(ChooserPattern).empty(); }, 30));
     }
@@ -325,9 +328,9 @@ TEST_F(TKestruneDesktopTest, TheOpenFileBoxTickedByMouseAndSpaceDecidesWhetherTh
 }
 
 TEST_F(TKestruneDesktopTest, LongClipGoesIntoAChosenFolderWhileTheProgressWindowShows) {
-    const std::string chosen = Root + "chosen";
+    const std::string chosen = DesktopFolder() + "Clips";
     fs::create_directories(chosen);
-    ASSERT_NO_FATAL_FAILURE(ChooseOutputFolder(chosen));
+    ASSERT_NO_FATAL_FAILURE(ChooseFirstDesktopFolder());
     StartJob("long");
     const std::string progress = VisibleWindow(ProgressPattern, 30);
     ASSERT_FALSE(progress.empty()) << "the progress window did not show";
@@ -343,7 +346,7 @@ TEST_F(TKestruneDesktopTest, LongClipGoesIntoAChosenFolderWhileTheProgressWindow
     ASSERT_FALSE(MessageBox(JobSeconds).empty()) << "no message box came";
     AnswerMessageBox();
     EXPECT_TRUE(fs::exists(chosen + "/Test_Pattern_Long_Play__1_minute_.AVI"));
-    EXPECT_TRUE(DesktopFiles().empty());
+    EXPECT_EQ(DesktopFiles(), std::vector<std::string>{"Clips"});
     CloseProgram();
 }
 
