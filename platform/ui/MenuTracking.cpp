@@ -147,6 +147,12 @@ void PaintItem(HDC dc, const TPopup& popup, const TMenuItem& item, size_t index,
         dc->SaveDC();
         CallProc(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis), true);
         dc->RestoreDC(-1);
+        // As on the original platform, the arrow of a sub-menu is the menu's
+        // own even on an owner-drawn item.
+        if (item.SubMenu) {
+            dc->Font.Color = grayed ? gfx::clGrayText : gfx::clMenuText;
+            DrawFrameControl(dc, {r.Right - ArrowColumn, r.Top, r.Right, r.Bottom}, DFC_MENU, DFCS_MENUARROW);
+        }
         return;
     }
     dc->Brush = {selected ? gfx::clHighlight : gfx::clMenu, gfx::bsSolid};

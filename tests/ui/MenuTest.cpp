@@ -163,6 +163,9 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
     AppendMenu(m, MF_OWNERDRAW, 1, "");
     AppendMenu(m, MF_OWNERDRAW, 2, "");
     SetMenuItemData(m, 2, MF_BYCOMMAND, 77);
+    const HMENU sub = CreatePopupMenu();
+    AppendMenu(sub, MF_STRING, 3, "Inner");
+    AppendMenu(m, MF_OWNERDRAW | MF_POPUP, UINT_PTR(sub), "");
     static gfx::TBitmap seen;
     static TRect rect;
     static HWND menuWindow = nullptr;
@@ -179,13 +182,19 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheOwner) {
     headless::KeyPress(VK_DOWN);
     TrackPopupMenu(m, TPM_RETURNCMD, 150, 150, owner);
     ASSERT_EQ(rect.Width(), 60 + 6);
-    ASSERT_EQ(rect.Height(), 40 + 6);
+    ASSERT_EQ(rect.Height(), 60 + 6);
     auto px = [](int x, int y) {
         const uint8_t* p = seen.ScanLine(y) + x * 4;
         return gfx::RGB(p[2], p[1], p[0]);
     };
     EXPECT_EQ(px(rect.Left + 10, rect.Top + 10), gfx::clRed);   // the first item, selected
     EXPECT_EQ(px(rect.Left + 10, rect.Top + 30), gfx::clLime);
+    // The sub-menu's arrow is drawn over the owner's item, in the menu text colour.
+    int arrow = 0;
+    for (int y = rect.Top + 43; y < rect.Top + 63; ++y)
+        for (int x = rect.Right - 3 - 16; x < rect.Right - 3; ++x) arrow += px(x, y) != gfx::clLime;
+    EXPECT_GT(arrow, 0);
+    EXPECT_EQ(px(rect.Left + 10, rect.Top + 50), gfx::clLime);
     EXPECT_TRUE(menuWindow && gDrawnOn == menuWindow) << "the item's DC names the menu window";
     DestroyMenu(m);
 }
