@@ -167,8 +167,10 @@ void TsSkinableMenus::HookAll(bool flag) {
 
 void TsSkinableMenus::UpdateActive() {
     const bool applied = FManager.GlobalInfo.SkinApplied;
-    if (applied == FMenusHooked) return;
+    // Popups switched on while the menus are hooked become owner-drawn now.
+    if (applied == FMenusHooked && (!applied || FHookedPopups == FManager.SkinnedPopups())) return;
     FMenusHooked = applied;
+    FHookedPopups = FManager.SkinnedPopups();
     if (vcl::Application) HookAll(applied);
 }
 

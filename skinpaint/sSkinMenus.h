@@ -129,6 +129,8 @@ private:
     int FMargin = 2;
     int FSpacing = 8;
     bool FMenusHooked = false;
+    // SkinnedPopups when the menus were last hooked.
+    bool FHookedPopups = false;
     int FIconColumnWidth = 0;
     bool FPaintingBorder = false;
     bool FAskingExtraLine = false;

@@ -258,6 +258,7 @@ TEST_F(SkinMenus, HookingKeepsTheProgramsOwnHandlers) {
     Manager->SetActive(true);
     EXPECT_FALSE(Help->OwnerDraw());
     Manager->SetSkinnedPopups(true);
+    EXPECT_TRUE(Help->OwnerDraw()) << "switched on at run time";
 }
 
 // What the owner of tracked menus is asked to do, and what the menu window
