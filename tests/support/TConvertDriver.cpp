@@ -59,7 +59,7 @@ TConvertDriver::~TConvertDriver() {
     fs::remove_all(Root, ignored);
 }
 
-void TConvertDriver::Start(const std::vector<std::string>& arguments) {
+pid_t TConvertDriver::Spawn(const std::vector<std::string>& arguments, const std::string& log) const {
     std::vector<std::string> environment = {"HOME=" + Root + "home", "XDG_CACHE_HOME=" + Root + "cache",
                                             "XDG_RUNTIME_DIR=" + Root + "runtime"};
     for (const char* keep : {"PATH", "LANG", "LC_ALL"})
@@ -71,10 +71,8 @@ void TConvertDriver::Start(const std::vector<std::string>& arguments) {
     argp.push_back(nullptr);
     for (auto& e : environment) envp.push_back(e.data());
     envp.push_back(nullptr);
-    const std::string log = Root + "run.log";
-    StartedAt = Now();
-    Pid = ::fork();
-    if (Pid == 0) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
         const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int in = ::open("/dev/null", O_RDONLY);
         ::dup2(in, 0);
@@ -83,6 +81,37 @@ void TConvertDriver::Start(const std::vector<std::string>& arguments) {
         ::execve(argp[0], argp.data(), envp.data());
         ::_exit(127);
     }
+    return pid;
+}
+
+// Waits for the driver's end; one still running `limitSeconds` from now is
+// killed and the run counts as timed out.
+TDriverRun TConvertDriver::Reap(pid_t pid, const std::string& log, double limitSeconds) const {
+    const double deadline = Now() + limitSeconds;
+    TDriverRun run;
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid) break;
+        if (done < 0) return run;
+        if (Now() > deadline && !run.TimedOut) {
+            run.TimedOut = true;
+            ::kill(pid, SIGKILL);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    run.Seconds = Now() - StartedAt;
+    if (WIFEXITED(status)) run.ExitCode = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) run.Signal = WTERMSIG(status);
+    run.Output = ReadAll(log);
+    return run;
+}
+
+void TConvertDriver::Start(const std::vector<std::string>& arguments) {
+    // Emptied here, so that no wait reads the last run's words before the child is there.
+    std::ofstream(Root + "run.log", std::ios::trunc);
+    StartedAt = Now();
+    Pid = Spawn(arguments, Root + "run.log");
 }
 
 std::string TConvertDriver::OutputSoFar() const { return ReadAll(Root + "run.log"); }
@@ -90,7 +119,9 @@ std::string TConvertDriver::OutputSoFar() const { return ReadAll(Root + "run.log
 bool TConvertDriver::WaitForOutput(const std::string& text, double seconds) {
     for (const double end = Now() + seconds; Now() < end;) {
         if (OutputSoFar().find(text) != std::string::npos) return true;
-        if (::waitpid(Pid, nullptr, WNOHANG) != 0) return OutputSoFar().find(text) != std::string::npos;
+        siginfo_t ended{};  // the driver ended, still to be reaped by Finish
+        if (::waitid(P_PID, static_cast<id_t>(Pid), &ended, WEXITED | WNOHANG | WNOWAIT) != 0 || ended.si_pid != 0)
+            return OutputSoFar().find(text) != std::string::npos;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return false;
@@ -99,23 +130,8 @@ bool TConvertDriver::WaitForOutput(const std::string& text, double seconds) {
 void TConvertDriver::SendSignal(int signal) const { ::kill(Pid, signal); }
 
 TDriverRun TConvertDriver::Finish(double limitSeconds) {
-    TDriverRun run;
-    int status = 0;
-    for (;;) {
-        const pid_t done = ::waitpid(Pid, &status, WNOHANG);
-        if (done == Pid) break;
-        if (done < 0) return run;
-        if (Now() - StartedAt > limitSeconds) {
-            run.TimedOut = true;
-            ::kill(Pid, SIGKILL);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    const TDriverRun run = Reap(Pid, Root + "run.log", limitSeconds);
     Pid = -1;
-    run.Seconds = Now() - StartedAt;
-    if (WIFEXITED(status)) run.ExitCode = WEXITSTATUS(status);
-    if (WIFSIGNALED(status)) run.Signal = WTERMSIG(status);
-    run.Output = OutputSoFar();
     return run;
 }
 
@@ -126,6 +142,19 @@ TDriverRun TConvertDriver::Run(const std::vector<std::string>& arguments, double
 
 TDriverRun TConvertDriver::RunJob(const std::string& address, double limitSeconds) {
     return Run({address, OutputFolder}, limitSeconds);
+}
+
+std::vector<TDriverRun> TConvertDriver::RunAtOnce(int count, const std::vector<std::string>& arguments,
+                                                  double limitSeconds) {
+    StartedAt = Now();
+    std::vector<pid_t> pids;
+    for (int i = 0; i < count; ++i) pids.push_back(Spawn(arguments, Root + "run-" + std::to_string(i) + ".log"));
+    std::vector<TDriverRun> runs;
+    for (int i = 0; i < count; ++i) {
+        const double left = std::max(0.0, limitSeconds - (Now() - StartedAt));
+        runs.push_back(Reap(pids[i], Root + "run-" + std::to_string(i) + ".log", left));
+    }
+    return runs;
 }
 
 std::vector<pid_t> TConvertDriver::Leftovers() const {

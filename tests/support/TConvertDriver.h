@@ -25,12 +25,18 @@ public:
     TConvertDriver& operator=(const TConvertDriver&) = delete;
 
     // Runs the driver with these arguments to its end, or until `limitSeconds`
-    // have passed (then it is killed and the run counts as timed out).
+    // have passed (then it is killed and the run counts as timed out). Seconds
+    // counts from the start of the run.
     TDriverRun Run(const std::vector<std::string>& arguments, double limitSeconds = 90);
     // A whole job: the address and the output folder.
     TDriverRun RunJob(const std::string& address, double limitSeconds = 90);
 
-    // The same in steps: start, wait for a text in the output, signal, end.
+    // `count` drivers started at once with the same arguments and folders,
+    // each run to its end.
+    std::vector<TDriverRun> RunAtOnce(int count, const std::vector<std::string>& arguments, double limitSeconds = 90);
+
+    // The same in steps: start, wait for a text in the output, signal, end
+    // (within `limitSeconds` of the call to Finish).
     void Start(const std::vector<std::string>& arguments);
     bool WaitForOutput(const std::string& text, double seconds);
     void SendSignal(int signal) const;
@@ -52,6 +58,9 @@ public:
     const std::string RuntimeFolder;  // with a trailing '/'
 
 private:
+    pid_t Spawn(const std::vector<std::string>& arguments, const std::string& log) const;
+    TDriverRun Reap(pid_t pid, const std::string& log, double limitSeconds) const;
+
     pid_t Pid = -1;
     double StartedAt = 0;
 };
