@@ -1,7 +1,7 @@
 // The program itself is ended or started too often: SIGTERM and SIGINT while
 // it downloads and while it converts end it with the encoder, release the
 // lock and leave "set.txt" as it was; twenty starts at once run one job and
-// turn the others away.
+// turn the others away, and of twenty starts of the desktop program one stays.
 #include <signal.h>
 
 #include <cstring>
@@ -64,6 +64,21 @@ TEST_F(TProcessFaultTest, TwentyStartsAtOnceRunOneJob) {
     EXPECT_EQ(turnedAway, 19);
     ExpectNothingLeft();
     EXPECT_EQ(std::distance(fs::directory_iterator(Driver.OutputFolder), {}), 1);
+}
+
+// The desktop program itself: one of twenty stays (and is ended at the time
+// limit), nineteen end quietly within it.
+TEST_F(TProcessFaultTest, TwentyStartsOfTheDesktopProgramLeaveOneInstance) {
+    TConvertDriver desktop("desktop", KESTRUNE_PROGRAM, KESTRUNE_ENCODER);
+    const auto runs = desktop.RunAtOnce(20, {}, 10);
+    int stayed = 0, endedQuietly = 0;
+    for (const auto& run : runs) {
+        if (run.TimedOut) ++stayed;
+        else if (run.ExitCode == 0 && run.Output.empty()) ++endedQuietly;
+    }
+    EXPECT_EQ(stayed, 1);
+    EXPECT_EQ(endedQuietly, 19);
+    EXPECT_TRUE(desktop.LockIsFree());
 }
 
 }  // namespace

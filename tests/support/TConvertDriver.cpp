@@ -40,10 +40,11 @@ std::string MakeRoot(const std::string& name) {
 TConvertDriver::TConvertDriver(const std::string& name, const std::string& driver, const std::string& encoder)
     : Root(MakeRoot(name)),
       ProgramFolder(Root + "program/"),
+      Program(ProgramFolder + fs::path(driver).filename().string()),
       OutputFolder(Root + "output/"),
       WorkingFolder(Root + "cache/kestrune_temp_folder/"),
       RuntimeFolder(Root + "runtime/") {
-    fs::copy_file(driver, ProgramFolder + "kestrune-convert");
+    fs::copy_file(driver, Program);
     fs::create_symlink(fs::canonical(encoder), ProgramFolder + "f.exe");
     std::ofstream(ProgramFolder + "done.txt") << "Done\r\n";
 }
@@ -61,10 +62,10 @@ TConvertDriver::~TConvertDriver() {
 
 pid_t TConvertDriver::Spawn(const std::vector<std::string>& arguments, const std::string& log) const {
     std::vector<std::string> environment = {"HOME=" + Root + "home", "XDG_CACHE_HOME=" + Root + "cache",
-                                            "XDG_RUNTIME_DIR=" + Root + "runtime"};
+                                            "XDG_RUNTIME_DIR=" + Root + "runtime", "KESTRUNE_BACKEND=headless"};
     for (const char* keep : {"PATH", "LANG", "LC_ALL"})
         if (const char* value = std::getenv(keep)) environment.push_back(std::string(keep) + "=" + value);
-    std::vector<std::string> argv = {ProgramFolder + "kestrune-convert"};
+    std::vector<std::string> argv = {Program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::vector<char*> argp, envp;
     for (auto& a : argv) argp.push_back(a.data());

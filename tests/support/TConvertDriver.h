@@ -19,6 +19,8 @@ struct TDriverRun {
 class TConvertDriver {
 public:
     // Makes the folders under the test's temp folder, named after `name`.
+    // `driver` is kestrune-convert, or kestrune, which runs on the headless
+    // desktop here as well.
     TConvertDriver(const std::string& name, const std::string& driver, const std::string& encoder);
     ~TConvertDriver();  // ends what still runs of ours and removes the folders
     TConvertDriver(const TConvertDriver&) = delete;
@@ -53,6 +55,7 @@ public:
 
     const std::string Root;
     const std::string ProgramFolder;  // with a trailing '/'
+    const std::string Program;        // the copy of the driver in it
     const std::string OutputFolder;   // with a trailing '/'
     const std::string WorkingFolder;  // with a trailing '/'
     const std::string RuntimeFolder;  // with a trailing '/'
