@@ -2,7 +2,9 @@
 // was given, never lets it read the console, and relays what it prints with
 // each status line's position moved to the line's end (see StatusLine.h). It
 // ends with ffmpeg's exit code, or with 1 when ffmpeg reported a write error
-// and ended well all the same (see WriteErrors.h).
+// and ended well all the same (see WriteErrors.h). It ends with the program
+// that started it, however that program ends: the program's own signal
+// handling cannot reach it when the program is killed outright.
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -31,6 +33,7 @@ void WriteAll(int fd, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     std::vector<char*> args;
     std::string program = KESTRUNE_FFMPEG;
     args.push_back(program.data());
