@@ -25,6 +25,8 @@ public:
     std::optional<int> WaitFor(double seconds);
     // Ends the program and what it started: asked to end, then killed.
     void Kill();
+    // The process id while the program runs, -1 once it has ended.
+    pid_t Id() const { return Pid; }
 
 private:
     pid_t Pid = -1;
