@@ -28,6 +28,8 @@ void THTTPThread::Execute() {
     {
         const os::THttpSession session(AgentString);
         const auto request = os::THttpRequest::Open(session, URL, kAcceptHeader, 0);
+        // Cancel must not wait for a silent server's time-out.
+        if (request) request->SetAbortFlag(&CancelRequested);
         // Chunks go to the file through a buffer of a few chunks: one system
         // call per 3 KB would cost as much as the download itself on loopback.
         std::vector<char> unwritten;

@@ -45,6 +45,7 @@ struct THttpRequest::TTransfer {
     size_t Received = 0;  // header and body bytes seen, to tell a productive round
     size_t Wanted = 0;  // what the reader waits for; never pause below it
     bool Paused = false;
+    const std::atomic<bool>* Abort = nullptr;
     bool Done = false;
     CURLcode Result = CURLE_OK;
 
@@ -193,6 +194,7 @@ bool THttpRequest::Read(void* buffer, size_t wanted, size_t& delivered) {
     TTransfer& t = *FTransfer;
     t.Wanted = wanted;
     while (t.PendingSize() < wanted && !t.Done) {
+        if (t.Abort && t.Abort->load()) return false;
         if (t.Paused) {
             t.Paused = false;
             curl_easy_pause(t.Easy, CURLPAUSE_CONT);
@@ -208,6 +210,8 @@ bool THttpRequest::Read(void* buffer, size_t wanted, size_t& delivered) {
     }
     return t.Result == CURLE_OK;
 }
+
+void THttpRequest::SetAbortFlag(const std::atomic<bool>* abort) { FTransfer->Abort = abort; }
 
 std::optional<std::string> THttpRequest::QueryContentLength() const { return FTransfer->ContentLength; }
 

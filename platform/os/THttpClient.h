@@ -13,6 +13,7 @@
 // slowly or falls silent ends the request (see THttpLimits); and a final
 // status outside 2xx fails the open, so an error page is never taken for a
 // page or a stream.
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -67,6 +68,9 @@ public:
     // copies them to `buffer`. `delivered` is 0 at the end of the body. Returns
     // false when the transfer failed and nothing more is to come.
     bool Read(void* buffer, size_t wanted, size_t& delivered);
+    // A flag that another thread may raise to end a Read that waits for a
+    // server fallen silent: it then fails within a second.
+    void SetAbortFlag(const std::atomic<bool>* abort);
 
     // The first Content-Length header of the final response as sent, blanks
     // trimmed; nothing when the response has none.
