@@ -150,14 +150,27 @@ bool TsGauge::ProcessCommand(vcl::TMessage& message) {
 // --- the light sweep
 
 void TsGauge::StartLight() {
+    FLightResting = false;
     if (!(ComponentState() & (vcl::csDesigning | vcl::csDestroying))) FLightTimer->SetEnabled(true);
 }
 
-void TsGauge::StopLight() { FLightTimer->SetEnabled(false); }
+void TsGauge::StopLight() {
+    FLightTimer->SetEnabled(false);
+    FLightResting = false;
+}
 
 void TsGauge::LightTick(vcl::TObject*) {
     if (!Skinned()) {
         StopLight();
+        return;
+    }
+    vcl::TWinControl* parent = Parent();
+    // Nobody sees the sweep of a gauge in a hidden window, so the timer
+    // rests until the gauge is painted again: the idle program's hidden
+    // progress window would otherwise wake it every 22 ms.
+    if (!Visible() || !parent || !parent->HandleAllocated() || !ui::IsWindowVisible(parent->Handle())) {
+        StopLight();
+        FLightResting = true;
         return;
     }
     if (FLightClock > SweepPeriodMs) {
@@ -168,10 +181,7 @@ void TsGauge::LightTick(vcl::TObject*) {
     const int length = BarLength();
     // The light has passed the end: nothing to paint until the next sweep.
     if (FLightPos >= length) return;
-    vcl::TWinControl* parent = Parent();
-    if (Visible() && FilledLength(length) > 0 && parent && parent->HandleAllocated() &&
-        ui::IsWindowVisible(parent->Handle()))
-        ShowComposedNow();
+    if (FilledLength(length) > 0) ShowComposedNow();
     FLightPos += std::max(15, int(std::lround(length * 44.0 / SweepPeriodMs)));
 }
 

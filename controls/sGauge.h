@@ -80,6 +80,8 @@ private:
     std::string FProgressSkin;
     // A paint came while painting was put off (see MustDeferPaint).
     bool FPaintDeferred = false;
+    // The light stopped for a hidden window; the next paint starts it again.
+    bool FLightResting = false;
     int FLightPos = 9999;
     int FLightClock = 2223;
     // The light stretched to the bar, and the last filled part painted.

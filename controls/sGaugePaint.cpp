@@ -34,6 +34,7 @@ void TsGauge::Paint() {
         vcl::TGauge::Paint();
         return;
     }
+    if (FLightResting && FAnimated) StartLight();
     FPaintDeferred = FCommonData.MustDeferPaint();
     if (FPaintDeferred) {
         Canvas().SetPixels(0, 0, KEY_COLOR);

@@ -226,6 +226,35 @@ TEST(GaugeLight, SweepsEveryHundredAndSecondTickAndRestsBetween) {
     EXPECT_FALSE(gauge.LightRunning());
 }
 
+// A hidden window's gauge does not keep the program awake: its light stops
+// at the first tick that finds the window hidden and takes up again where it
+// was when the gauge is painted in the shown window.
+TEST(GaugeLight, RestsWhileItsWindowIsHiddenAndGoesOnWhenShownAgain) {
+    TGaugeDesktop desktop;
+    TsGauge& gauge = *desktop.Form->sGauge1;
+    gauge.SetProgress(100);
+    Ticks(30);  // the light is on the bar
+    const int position = gauge.LightPos();
+    desktop.Form->Hide();
+    Ticks(2);
+    EXPECT_FALSE(gauge.LightRunning());
+    EXPECT_EQ(gauge.LightPos(), position) << "no sweep while nobody sees it";
+    desktop.Form->Show();
+    ui::ProcessPendingMessages();
+    EXPECT_TRUE(gauge.LightRunning());
+    Ticks(10);  // past the window's show animation
+    EXPECT_EQ(gauge.LightPos(), position + 10 * 15);
+    const gfx::TBitmap shown = desktop.Shown(gauge);
+    Ticks(1);
+    EXPECT_FALSE(SamePixels(shown, desktop.Shown(gauge))) << "the light moves on the screen again";
+
+    gauge.SetAnimated(false);
+    desktop.Form->Hide();
+    desktop.Form->Show();
+    ui::ProcessPendingMessages();
+    EXPECT_FALSE(gauge.LightRunning()) << "a paint starts only a rested light, not one switched off";
+}
+
 // The manager's broadcasts: without a skin the gauge looks like the plain
 // gauge and its light stops; with the skin back it sweeps again. And the
 // parent's update, which puts the gauge's painting off until it ends.
