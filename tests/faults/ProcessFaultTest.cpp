@@ -71,7 +71,7 @@ TEST_F(TProcessFaultTest, TwentyStartsAtOnceRunOneJob) {
 // limit), nineteen end quietly within it.
 TEST_F(TProcessFaultTest, TwentyStartsOfTheDesktopProgramLeaveOneInstance) {
     TConvertDriver desktop("desktop", KESTRUNE_PROGRAM, KESTRUNE_ENCODER);
-    const auto runs = desktop.RunAtOnce(20, {}, 10);
+    const auto runs = desktop.RunAtOnce(20, {}, 30);
     int stayed = 0, endedQuietly = 0;
     for (const auto& run : runs) {
         if (run.TimedOut) ++stayed;
