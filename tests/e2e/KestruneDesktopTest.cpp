@@ -7,8 +7,12 @@
 // Pictures of the windows are kept beside the test programs as e2e-*.png.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -386,6 +390,43 @@ TEST_F(TKestruneDesktopTest, TypingCInTheOpenHelpMenuOpensTheContents) {
     EXPECT_TRUE(WaitUntil([&] { return !menuShows(); }, 30)) << "the menu stays open";
     CloseProgram();
 }
+
+// Told to end during a job (a logout's SIGTERM, a terminal's Ctrl+C), the
+// program ends by that signal and takes the encoder along, although the
+// encoder runs in a session of its own; the lock is free for the next start
+// and the settings file was not half written.
+class TEndedDesktopTest : public TKestruneDesktopTest {
+protected:
+    void EndDuring(const std::string& videoId, const std::string& workingFile, int signal) {
+        StartJob(videoId);
+        const std::string file = WorkingFile(workingFile);
+        ASSERT_TRUE(WaitUntil([&] { return fs::exists(file) && fs::file_size(file) > 0; }, 60))
+            << workingFile << " did not come";
+        EXPECT_EQ(EncoderRuns(), workingFile == "temp.avi");
+        kill(Program->Id(), signal);
+        EXPECT_EQ(Program->WaitFor(10), 128 + signal);
+        EXPECT_TRUE(WaitUntil([&] { return !EncoderRuns(); }, 5)) << "the encoder runs on";
+        const int lock = open((Root + "runtime/kestrune_youtube_converter.lock").c_str(), O_RDWR | O_CLOEXEC);
+        EXPECT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0) << "the lock is still held";
+        if (lock >= 0) close(lock);
+        EXPECT_FALSE(fs::exists(Root + "program/set.txt"));
+        EXPECT_TRUE(DesktopFiles().empty());
+    }
+    // f.exe by its path, ffmpeg by the working files it names.
+    bool EncoderRuns() const {
+        for (const auto& entry : fs::directory_iterator("/proc")) {
+            const std::string command = Read((entry.path() / "cmdline").string());
+            if (command.find(Root + "program/f.exe") != std::string::npos ||
+                command.find(Root + "cache/") != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(TEndedDesktopTest, SigtermDuringTheConversion) { EndDuring("long", "temp.avi", SIGTERM); }
+
+TEST_F(TEndedDesktopTest, SigintDuringTheDownload) { EndDuring("long-trickle50", "temp.flv", SIGINT); }
 
 // The first run: the skinned codec prompt answered by keyboard, then the
 // about window and an error box, each kept as a picture of the X display.
