@@ -1,6 +1,7 @@
 #include "os/THttpClient.h"
 
-#include <curl/curl.h>
+#include "os/CurlLibrary.h"
+
 #include <strings.h>
 
 #include <algorithm>
@@ -36,6 +37,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }  // namespace
 
 struct THttpRequest::TTransfer {
+    const TCurlApi& Curl;
     CURL* Easy = nullptr;
     CURLM* Multi = nullptr;
     curl_slist* Headers = nullptr;
@@ -55,11 +57,12 @@ struct THttpRequest::TTransfer {
 
     size_t PendingSize() const { return Pending.size() - PendingStart; }
 
+    explicit TTransfer(const TCurlApi& curl) : Curl(curl) {}
     ~TTransfer() {
-        if (Multi && Easy) curl_multi_remove_handle(Multi, Easy);
-        if (Easy) curl_easy_cleanup(Easy);
-        if (Multi) curl_multi_cleanup(Multi);
-        curl_slist_free_all(Headers);
+        if (Multi && Easy) Curl.multi_remove_handle(Multi, Easy);
+        if (Easy) Curl.easy_cleanup(Easy);
+        if (Multi) Curl.multi_cleanup(Multi);
+        Curl.slist_free_all(Headers);
     }
 
     static size_t OnBody(char* data, size_t size, size_t count, void* self) {
@@ -96,7 +99,7 @@ struct THttpRequest::TTransfer {
             transfer->RedirectBlock = true;
         } else if (TrimBlanks(line).empty()) {
             long code = 0;
-            curl_easy_getinfo(transfer->Easy, CURLINFO_RESPONSE_CODE, &code);
+            transfer->Curl.easy_getinfo(transfer->Easy, CURLINFO_RESPONSE_CODE, &code);
             // Interim answers and redirects that libcurl follows are not the response.
             const bool followed = code >= 300 && code < 400 && transfer->RedirectBlock;
             if (code >= 200 && !followed) transfer->HeadersDone = true;
@@ -111,9 +114,9 @@ struct THttpRequest::TTransfer {
     void Pump() {
         const size_t before = Received;
         int running = 0;
-        curl_multi_perform(Multi, &running);
+        Curl.multi_perform(Multi, &running);
         int left = 0;
-        while (CURLMsg* message = curl_multi_info_read(Multi, &left)) {
+        while (CURLMsg* message = Curl.multi_info_read(Multi, &left)) {
             if (message->msg == CURLMSG_DONE) {
                 Done = true;
                 Result = message->data.result;
@@ -121,9 +124,9 @@ struct THttpRequest::TTransfer {
         }
         if (Done || running == 0 || Received != before) return;
         long timeout = -1;
-        curl_multi_timeout(Multi, &timeout);
+        Curl.multi_timeout(Multi, &timeout);
         if (timeout < 0 || timeout > 1000) timeout = 1000;
-        if (timeout > 0) curl_multi_poll(Multi, nullptr, 0, static_cast<int>(timeout), nullptr);
+        if (timeout > 0) Curl.multi_poll(Multi, nullptr, 0, static_cast<int>(timeout), nullptr);
     }
 };
 
@@ -137,10 +140,7 @@ THttpLimits HttpLimits() {
     return CurrentLimits;
 }
 
-THttpSession::THttpSession(std::string agent) : FAgent(std::move(agent)) {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+THttpSession::THttpSession(std::string agent) : FAgent(std::move(agent)) {}
 
 THttpRequest::THttpRequest(std::unique_ptr<TTransfer> transfer) : FTransfer(std::move(transfer)) {}
 
@@ -148,44 +148,46 @@ THttpRequest::~THttpRequest() = default;
 
 std::unique_ptr<THttpRequest> THttpRequest::Open(const THttpSession& session, const std::string& address,
                                                  const std::string& extraHeaders, uint32_t /*flags*/) {
-    auto transfer = std::make_unique<TTransfer>();
-    transfer->Easy = curl_easy_init();
-    transfer->Multi = curl_multi_init();
+    const TCurlApi* curl = CurlApi();
+    if (!curl) return nullptr;
+    auto transfer = std::make_unique<TTransfer>(*curl);
+    transfer->Easy = curl->easy_init();
+    transfer->Multi = curl->multi_init();
     if (!transfer->Easy || !transfer->Multi) return nullptr;
     CURL* easy = transfer->Easy;
     for (size_t start = 0; start < extraHeaders.size();) {
         size_t end = extraHeaders.find("\r\n", start);
         if (end == std::string::npos) end = extraHeaders.size();
-        if (end > start) transfer->Headers = curl_slist_append(transfer->Headers, extraHeaders.substr(start, end - start).c_str());
+        if (end > start) transfer->Headers = curl->slist_append(transfer->Headers, extraHeaders.substr(start, end - start).c_str());
         start = end + 2;
     }
     // Without the scheme restriction no request may go out at all.
-    if (curl_easy_setopt(easy, CURLOPT_URL, address.c_str()) != CURLE_OK ||
-        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, kAllowedSchemes) != CURLE_OK ||
-        curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kAllowedSchemes) != CURLE_OK) {
+    if (curl->easy_setopt(easy, CURLOPT_URL, address.c_str()) != CURLE_OK ||
+        curl->easy_setopt(easy, CURLOPT_PROTOCOLS_STR, kAllowedSchemes) != CURLE_OK ||
+        curl->easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, kAllowedSchemes) != CURLE_OK) {
         return nullptr;
     }
     const THttpLimits limits = HttpLimits();
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, limits.ConnectSeconds);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, limits.LowSpeedBytes);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, limits.LowSpeedSeconds);
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, session.Agent().c_str());
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, transfer->Headers);
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl->easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, limits.ConnectSeconds);
+    curl->easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, limits.LowSpeedBytes);
+    curl->easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, limits.LowSpeedSeconds);
+    curl->easy_setopt(easy, CURLOPT_USERAGENT, session.Agent().c_str());
+    curl->easy_setopt(easy, CURLOPT_HTTPHEADER, transfer->Headers);
+    curl->easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl->easy_setopt(easy, CURLOPT_MAXREDIRS, 10L);
+    curl->easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // Larger receive pieces mean fewer rounds through libcurl per megabyte.
-    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 256L * 1024);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &TTransfer::OnBody);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.get());
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &TTransfer::OnHeader);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, transfer.get());
-    if (curl_multi_add_handle(transfer->Multi, easy) != CURLM_OK) return nullptr;
+    curl->easy_setopt(easy, CURLOPT_BUFFERSIZE, 256L * 1024);
+    curl->easy_setopt(easy, CURLOPT_WRITEFUNCTION, &TTransfer::OnBody);
+    curl->easy_setopt(easy, CURLOPT_WRITEDATA, transfer.get());
+    curl->easy_setopt(easy, CURLOPT_HEADERFUNCTION, &TTransfer::OnHeader);
+    curl->easy_setopt(easy, CURLOPT_HEADERDATA, transfer.get());
+    if (curl->multi_add_handle(transfer->Multi, easy) != CURLM_OK) return nullptr;
 
     while (!transfer->HeadersDone && !transfer->Done) transfer->Pump();
     if (!transfer->HeadersDone && transfer->Result != CURLE_OK) return nullptr;
     long status = 0;
-    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+    curl->easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299) return nullptr;
     return std::unique_ptr<THttpRequest>(new THttpRequest(std::move(transfer)));
 }
@@ -197,7 +199,7 @@ bool THttpRequest::Read(void* buffer, size_t wanted, size_t& delivered) {
         if (t.Abort && t.Abort->load()) return false;
         if (t.Paused) {
             t.Paused = false;
-            curl_easy_pause(t.Easy, CURLPAUSE_CONT);
+            t.Curl.easy_pause(t.Easy, CURLPAUSE_CONT);
             if (t.Paused) continue;  // paused again at once: what is wanted is there
         }
         t.Pump();
