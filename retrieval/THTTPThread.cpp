@@ -32,27 +32,27 @@ void THTTPThread::Execute() {
         if (request) request->SetAbortFlag(&CancelRequested);
         // Chunks go to the file through a buffer of a few chunks: one system
         // call per 3 KB would cost as much as the download itself on loopback.
-        std::vector<char> unwritten;
-        unwritten.reserve(kWriteBuffer);
+        // Each chunk is read straight into its place in the buffer.
+        std::vector<char> unwritten(kWriteBuffer);
+        size_t used = 0;
         const auto writeOut = [&] {
-            const bool written = file->Write(unwritten.data(), static_cast<long long>(unwritten.size())) ==
-                                 static_cast<long long>(unwritten.size());
-            unwritten.clear();
+            const bool written = file->Write(unwritten.data(), static_cast<long long>(used)) ==
+                                 static_cast<long long>(used);
+            used = 0;
             if (!written) FailureText = "Cannot write file \"" + FileName + "\".";
             return written;
         };
-        char buffer[kChunkSize];
         size_t delivered = 0;
         do {
             // A request that could not be opened reads like a failed read.
-            if (!request || !request->Read(buffer, sizeof buffer, delivered)) delivered = 0;
+            if (!request || !request->Read(unwritten.data() + used, kChunkSize, delivered)) delivered = 0;
             BytesDone += static_cast<int64_t>(delivered);
-            unwritten.insert(unwritten.end(), buffer, buffer + delivered);
+            used += delivered;
             // A full disk ends the download instead of losing chunks silently.
-            if (unwritten.size() + kChunkSize > kWriteBuffer && !writeOut()) delivered = 0;
+            if (used + kChunkSize > kWriteBuffer && !writeOut()) delivered = 0;
             Synchronize([this] { PublishCount(); });
         } while (delivered != 0 && !CancelRequested);
-        if (!unwritten.empty()) writeOut();
+        if (used > 0) writeOut();
     }
     file.reset();
     Synchronize([this] { NotifyDone(); });
