@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "controls/sShellTreeView.h"
 #include "resources/InternalSkin.h"
@@ -127,18 +128,20 @@ void FolderPicker::Settle() {
 }
 
 void FolderPicker::InDialog(const std::function<void(controls::TPathDialogForm&)>& act) {
-    bool acted = false;
-    vcl::Application->OnIdle = [&](vcl::TObject*, bool& done) {
+    // The handler outlives this call: it runs in the dialog's loop later, so
+    // it keeps its own copy of the action and of the flag.
+    auto acted = std::make_shared<bool>(false);
+    vcl::Application->OnIdle = [act, acted](vcl::TObject*, bool& done) {
         // Not waiting for more input: what the action did ends the loop.
         done = false;
         controls::TPathDialogForm* dialog = controls::PathDialogForm;
         if (!dialog || !dialog->Visible()) return;
-        if (acted) {
+        if (*acted) {
             ADD_FAILURE() << "the dialog stayed open";
             dialog->SetModalResult(vcl::mrCancel);
             return;
         }
-        acted = true;
+        *acted = true;
         act(*dialog);
     };
 }

@@ -86,10 +86,13 @@ protected:
                                    "end\n";
         auto* form = new vcl::TForm(vcl::Application);
         Forms.push_back(form);
+        // The form's own handling goes on through its saved method, which stays
+        // valid while the form is being destroyed (a call through the form's
+        // pointer would not).
         if (log)
-            form->SetWindowProc([form, log](vcl::TMessage& m) {
+            form->SetWindowProc([previous = form->WindowProc(), log](vcl::TMessage& m) {
                 log->push_back(m.Msg);
-                form->WndProc(m);
+                previous(m);
             });
         form->ReadLayout(layout);
         TsSkinProvider* provider = nullptr;

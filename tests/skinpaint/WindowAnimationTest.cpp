@@ -282,6 +282,7 @@ TEST_F(WindowAnimation, AWindowClosedWhileAnotherFadesOutTakesOverAndARefusedClo
     // The first form goes while its picture fades: the fade goes on regardless.
     first->Free();
     Made.erase(Made.begin());
+    Form = nullptr;  // the frame observer must not look at the freed form
     ui::headless::AdvanceClock(12);
     EXPECT_TRUE(ui::IsWindow(firstWindow));
     // A second form closes: the first fade ends at once.
