@@ -62,6 +62,11 @@ long IdleRss(TPaintWatch& watch, TTestProcess& program) {
 }  // namespace
 
 int main() {
+    for (const char* needed : {"Xvfb", "xmessage"})
+        if (!ProgramInPath(needed)) {
+            std::printf("%s is not installed (Debian: xvfb, x11-utils): nothing measured\n", needed);
+            return 0;
+        }
     TXvfbDisplay display;
     TPaintWatch watch(display.Name());
     const TBenchHome home("kestrune-bench-idle", KESTRUNE_PROGRAM, display.Name());

@@ -36,6 +36,10 @@ double Median(std::vector<double> times) {
 }  // namespace
 
 int main() {
+    if (!ProgramInPath("Xvfb")) {
+        std::printf("Xvfb is not installed: nothing measured\n");
+        return 0;
+    }
     TXvfbDisplay display;
     TPaintWatch watch(display.Name());
     const TBenchHome home("kestrune-bench-startup", KESTRUNE_PROGRAM, display.Name());
