@@ -3,6 +3,8 @@
 // mouse paths with the dialog keys, and its fades frame by frame.
 #include <gtest/gtest.h>
 
+#include "GoldenPicture.h"
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -174,7 +176,7 @@ TEST_F(BitBtn, EveryLookOfTheDialogsButtons) {
             other->Free();
             vcl::Application->ProcessMessages();
         }
-    checktest::ExpectGolden(sheet.Picture(), "bitbtn-looks");
+    golden::ExpectGoldenColours(sheet.Picture(), CONTROLS_TEST_DATA, "bitbtn-looks");
 }
 
 TEST_F(BitBtn, KeyboardAndMousePaths) {

@@ -3,6 +3,8 @@
 // paths, the fades frame by frame and the sizes it takes.
 #include <gtest/gtest.h>
 
+#include "GoldenPicture.h"
+
 #include <functional>
 #include <vector>
 
@@ -89,7 +91,7 @@ TEST_F(CheckBox, EveryLookInEveryCheckState) {
             box->Free();
             vcl::Application->ProcessMessages();
         }
-    checktest::ExpectGolden(sheet->Picture(), "checkbox-looks");
+    golden::ExpectGoldenColours(sheet->Picture(), CONTROLS_TEST_DATA, "checkbox-looks");
 }
 
 TEST_F(CheckBox, MouseAndSpacePaths) {

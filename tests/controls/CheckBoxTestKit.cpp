@@ -1,10 +1,5 @@
 #include "CheckBoxTestKit.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-#include "gfx/ImageCodecs.h"
 #include "resources/InternalSkin.h"
 #include "skin/sFadeSwitch.h"
 #include "skinpaint/sBlockCopy.h"
@@ -84,34 +79,6 @@ void TSheet::Put(int column, int row, const gfx::TBitmap& picture) {
 uint32_t Rgb(const gfx::TBitmap& bitmap, int x, int y) {
     const uint8_t* p = bitmap.ScanLine(y) + x * 4;
     return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
-}
-
-void ExpectGolden(const gfx::TBitmap& sheet, const std::string& name) {
-    const std::string golden = std::string(CONTROLS_TEST_DATA) + "/" + name + ".png";
-    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(sheet);
-    std::ifstream in(golden, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const gfx::TBitmap expected = gfx::ReadPng(bytes.str());
-    ASSERT_EQ(expected.Width(), sheet.Width()) << golden;
-    ASSERT_EQ(expected.Height(), sheet.Height()) << golden;
-    gfx::TBitmap diff(sheet.Width(), sheet.Height());
-    int differing = 0, firstX = -1, firstY = -1;
-    for (int y = 0; y < sheet.Height(); ++y) {
-        uint8_t* marks = diff.ScanLine(y);
-        for (int x = 0; x < sheet.Width(); ++x, marks += 4) {
-            const bool same = Rgb(expected, x, y) == Rgb(sheet, x, y);
-            // White where equal, red where not.
-            marks[0] = marks[1] = same ? 255 : 0;
-            marks[2] = marks[3] = 255;
-            if (!same && !differing++) firstX = x, firstY = y;
-        }
-    }
-    if (!differing) return;
-    std::ofstream(name + "-actual.png", std::ios::binary) << gfx::WritePng(sheet);
-    std::ofstream(name + "-diff.png", std::ios::binary) << gfx::WritePng(diff);
-    ADD_FAILURE() << differing << " pixels differ from " << golden << ", the first at " << firstX << ", " << firstY
-                  << "; see " << name << "-actual.png and " << name << "-diff.png in the test's working folder";
 }
 
 }  // namespace checktest

@@ -42,11 +42,6 @@ private:
     int FCellWidth, FCellHeight;
 };
 
-// Compares the sheet's colours with the recorded name.png of the test data;
-// KESTRUNE_UPDATE_GOLDEN=1 records it anew. On a difference the sheet and a
-// picture of the differing pixels are written beside the test as
-// name-actual.png and name-diff.png.
-void ExpectGolden(const gfx::TBitmap& sheet, const std::string& name);
 
 // Red, green and blue of a pixel as 0xRRGGBB.
 uint32_t Rgb(const gfx::TBitmap& bitmap, int x, int y);

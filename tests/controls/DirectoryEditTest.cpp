@@ -3,6 +3,8 @@
 // what the keyboard may and may not do; and its looks in one picture.
 #include <gtest/gtest.h>
 
+#include "GoldenPicture.h"
+
 #include <filesystem>
 #include <functional>
 
@@ -143,7 +145,7 @@ TEST_F(DirectoryEdit, Looks) {
     Edit().SetShowButton(false);
     Settle();
     rows.push_back(edittest::ShotOf(*Form, Edit()));
-    edittest::ExpectGolden(edittest::Stack(rows), "directory-edit");
+    golden::ExpectGoldenColours(edittest::Stack(rows), CONTROLS_TEST_DATA, "directory-edit");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "EditTestKit.h"
+#include "GoldenPicture.h"
 #include "skinpaint/sColorOps.h"
 #include "ui/Headless.h"
 #include "ui/Keys.h"
@@ -103,7 +104,7 @@ TEST_F(SkinnedEdit, LooksAsRecordedInEveryState) {
     edit.SetBiDiMode(vcl::bdLeftToRight);
     edit.SetBorderStyle(vcl::bsNoBorder);
     rows.push_back(Shot(edit));
-    edittest::ExpectGolden(edittest::Stack(rows), "edit-states");
+    golden::ExpectGoldenColours(edittest::Stack(rows), CONTROLS_TEST_DATA, "edit-states");
 }
 
 TEST_F(SkinnedEdit, TypingIntoTheFocusedEditChangesItsTextAndTellsOfEachChange) {

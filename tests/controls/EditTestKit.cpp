@@ -166,13 +166,4 @@ gfx::TBitmap Stack(const std::vector<gfx::TBitmap>& rows, int gap) {
     return sheet;
 }
 
-void ExpectGolden(const gfx::TBitmap& picture, const std::string& name) {
-    // Colour only: what a window shows is opaque.
-    gfx::TBitmap colour;
-    colour.Assign(picture);
-    colour.SetPixelFormat(gfx::pf24bit);
-    EXPECT_EQ(golden::DifferenceFromGolden(colour, CONTROLS_TEST_DATA, name), 0)
-        << "see " << name << "-actual.png beside the test program";
-}
-
 }  // namespace edittest

@@ -51,8 +51,5 @@ protected:
 gfx::TBitmap ShotOf(vcl::TCustomForm& form, vcl::TControl& control);
 // Pictures one above the other with a gap of `gap` pixels in magenta.
 gfx::TBitmap Stack(const std::vector<gfx::TBitmap>& rows, int gap = 2);
-// Compares the picture's colours with CONTROLS_TEST_DATA/<name>.png
-// (GoldenPicture.h).
-void ExpectGolden(const gfx::TBitmap& picture, const std::string& name);
 
 }  // namespace edittest

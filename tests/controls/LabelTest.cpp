@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "EditTestKit.h"
+#include "GoldenPicture.h"
 #include "controls/sBoundLabel.h"
 #include "skin/sSkinColors.h"
 #include "skinpaint/sColorOps.h"
@@ -42,7 +43,7 @@ TEST_F(SkinnedLabel, MainWindowLabelsLookAsRecorded) {
         EXPECT_TRUE(label->Transparent());
     }
     EXPECT_EQ(Form->sLabel1->Font().Style(), unsigned(gfx::fsBold));
-    edittest::ExpectGolden(edittest::Stack(rows), "main-labels");
+    golden::ExpectGoldenColours(edittest::Stack(rows), CONTROLS_TEST_DATA, "main-labels");
 }
 
 // The progress window's three labels, as its stored layout sets them.
@@ -122,7 +123,7 @@ TEST_F(SkinnedLabel, ProgressWindowLabelsLookAsRecorded) {
     EXPECT_GT(form->sLabel1->Width(), 86);
     rows.push_back(shot(*form->sLabel3));
     rows.push_back(shot(*form->sLabel1));
-    edittest::ExpectGolden(edittest::Stack(rows), "progress-labels");
+    golden::ExpectGoldenColours(edittest::Stack(rows), CONTROLS_TEST_DATA, "progress-labels");
 }
 
 TEST_F(SkinnedLabel, TextColourComesFromTheSkinUnlessTheLabelKeepsItsOwn) {

@@ -4,6 +4,8 @@
 // folder in place with its refusals, and the dialog's recorded picture.
 #include <gtest/gtest.h>
 
+#include "GoldenPicture.h"
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -235,7 +237,7 @@ TEST_F(FolderTree, DialogPicture) {
     View().SetFocus();
     Settle();
     const gfx::TBitmap picture = ui::headless::WindowImage(Dialog->Handle());
-    edittest::ExpectGolden(picture, "folder-dialog");
+    golden::ExpectGoldenColours(picture, CONTROLS_TEST_DATA, "folder-dialog");
 }
 
 // Run as an unprivileged user when the tests run as root, who reads every

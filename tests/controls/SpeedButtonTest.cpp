@@ -5,6 +5,8 @@
 // group.
 #include <gtest/gtest.h>
 
+#include "GoldenPicture.h"
+
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -307,7 +309,7 @@ TEST_F(SpeedButtonTest, EveryLookOfTheProgramsButtonsAsRecorded) {
     for (TsSpeedButton* b : rows[2]) EXPECT_EQ(b->PaintState(), 2);
     for (TsSpeedButton* b : rows[4]) EXPECT_EQ(b->PaintState(), 2);
 
-    checktest::ExpectGolden(Client(), "speedbuttons");
+    golden::ExpectGoldenColours(Client(), CONTROLS_TEST_DATA, "speedbuttons");
 }
 
 // --- the fades, message by message

@@ -1,11 +1,6 @@
 #include "PaintTestKit.h"
 
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
-#include "gfx/ImageCodecs.h"
+#include "GoldenPicture.h"
 #include "gfx/PixelAccess.h"
 
 namespace painttest {
@@ -18,25 +13,7 @@ gfx::TBitmap Filled(int width, int height, uint32_t pixel) {
 }
 
 int DifferenceFromGolden(const gfx::TBitmap& picture, const std::string& name) {
-    const std::string golden = std::string(SKINPAINT_TEST_DATA) + "/" + name + ".png";
-    if (std::getenv("KESTRUNE_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << gfx::WritePng(picture);
-    std::ifstream in(golden, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const gfx::TBitmap expected = gfx::ReadPng(bytes.str());
-    int differing = 0;
-    if (expected.Width() != picture.Width() || expected.Height() != picture.Height() ||
-        expected.PixelFormat() != picture.PixelFormat()) {
-        differing = -1;
-    } else {
-        const int bytesPerPixel = picture.PixelFormat() == gfx::pf32bit ? 4 : picture.PixelFormat() == gfx::pf24bit ? 3 : 1;
-        for (int y = 0; y < picture.Height(); ++y)
-            for (int x = 0; x < picture.Width(); ++x)
-                differing += std::memcmp(expected.ScanLine(y) + x * bytesPerPixel, picture.ScanLine(y) + x * bytesPerPixel,
-                                         size_t(bytesPerPixel)) != 0;
-    }
-    if (differing) std::ofstream(name + "-actual.png", std::ios::binary) << gfx::WritePng(picture);
-    return differing;
+    return golden::DifferenceFromGolden(picture, SKINPAINT_TEST_DATA, name);
 }
 
 uint32_t Px(const gfx::TBitmap& bitmap, int x, int y) { return gfx::LoadPixel32(gfx::PixelAt32(bitmap, x, y)); }

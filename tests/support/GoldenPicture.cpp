@@ -1,5 +1,7 @@
 #include "GoldenPicture.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +35,13 @@ int DifferenceFromGolden(const gfx::TBitmap& picture, const std::string& folder,
     }
     if (differing) std::ofstream(name + "-actual.png", std::ios::binary) << gfx::WritePng(picture);
     return differing;
+}
+
+void ExpectGoldenColours(const gfx::TBitmap& picture, const std::string& folder, const std::string& name) {
+    gfx::TBitmap colours;
+    colours.Assign(picture);
+    colours.SetPixelFormat(gfx::pf24bit);
+    EXPECT_EQ(DifferenceFromGolden(colours, folder, name), 0) << "see " << name << "-actual.png beside the test program";
 }
 
 gfx::TBitmap SideBySide(const std::vector<gfx::TBitmap>& pictures, int gap) {

@@ -13,6 +13,11 @@ namespace golden {
 // The number of differing pixels, -1 when the sizes or formats differ.
 int DifferenceFromGolden(const gfx::TBitmap& picture, const std::string& folder, const std::string& name);
 
+// The colours of a picture against the recorded one, as a test failure that
+// names the picture written beside the test program. What a window shows is
+// opaque, so its alpha does not count.
+void ExpectGoldenColours(const gfx::TBitmap& picture, const std::string& folder, const std::string& name);
+
 // Pictures side by side, top-aligned, `gap` pixels apart, on white.
 gfx::TBitmap SideBySide(const std::vector<gfx::TBitmap>& pictures, int gap = 8);
 
