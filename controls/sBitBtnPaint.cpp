@@ -8,7 +8,6 @@
 #include "controls/sParentPicture.h"
 #include "skin/sSkinBroadcast.h"
 #include "skin/sSkinManager.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sEntryLookup.h"
 #include "skinpaint/sSectionBackground.h"
 #include "skinpaint/sSectionItem.h"
@@ -63,8 +62,7 @@ gfx::TSize TsBitBtn::TextSize(gfx::TCanvas& canvas, int glyphWidth) const {
 void TsBitBtn::PaintCaption(gfx::TBitmap& picture, int state) {
     gfx::TCanvas& canvas = picture.Canvas();
     const gfx::TRect r = state == 2 ? gfx::OffsetRect(FCaptionBounds, 1, 1) : FCaptionBounds;
-    const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, state);
-    skinpaint::WriteControlText(canvas, Caption(), Enabled(), state != 0, info, TextFormat(), r);
+    skinpaint::WriteControlText(canvas, Caption(), Enabled(), state != 0, FSkinData, TextFormat(), r);
     if (Enabled() && Focused() && !Caption().empty() && FSkinData.Section().ShowFocus && FShowFocus)
         DrawSkinFocusFrame(
             canvas, {r.Left - FFocusMargin, r.Top - FFocusMargin, r.Right + FFocusMargin, r.Bottom + FFocusMargin});
@@ -77,13 +75,13 @@ void TsBitBtn::ComposePicture() {
     picture.Canvas().Font = Font().Handle();
     const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
     const int state = std::min(PaintState(), std::max(FSkinData.Section().States - 1, 0));
-    const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, state);
     const gfx::TRect all{0, 0, Width(), Height()};
-    const skin::TsMaskData* frame = info.Manager ? skinpaint::ValidEntry(*info.Manager, info.FrameIndex) : nullptr;
+    const skin::TsSkinManager* manager = FSkinData.UsedManager();
+    const skin::TsMaskData* frame = manager ? skinpaint::ValidEntry(*manager, FSkinData.FrameIndex) : nullptr;
     if (FDrawOverBorder)
-        skinpaint::PaintControlItem(info, behind, true, picture, {0, 0}, all, state);
+        skinpaint::PaintControlItem(FSkinData, behind, true, picture, {0, 0}, all, state);
     else
-        skinpaint::PaintControlBackground(info, behind, state, picture, {0, 0}, all);
+        skinpaint::PaintControlBackground(FSkinData, behind, state, picture, {0, 0}, all);
 
     const gfx::TSize glyph = GlyphSize();
     const gfx::TSize text = TextSize(picture.Canvas(), glyph.cx);

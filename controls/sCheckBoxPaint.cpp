@@ -7,7 +7,6 @@
 #include "skin/sSkinManager.h"
 #include "skinpaint/sBlendOps.h"
 #include "skinpaint/sControlCorners.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sMaskGlyph.h"
 #include "skinpaint/sSectionItem.h"
 #include "skinpaint/sSkinText.h"
@@ -164,8 +163,7 @@ void TsCheckBox::ComposePicture() {
     canvas.Font = Font().Handle();
     const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
     const bool active = Active();
-    const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, active ? 1 : 0);
-    skinpaint::PaintControlItem(info, behind, true, cache, {0, 0}, {0, 0, Width(), Height()}, active ? 1 : 0);
+    skinpaint::PaintControlItem(FSkinData, behind, true, cache, {0, 0}, {0, 0, Width(), Height()}, active ? 1 : 0);
 
     const TBoxPicture box = BoxPicture();
     const TCaptionPlace place = CaptionPlace(canvas, box);
@@ -173,7 +171,7 @@ void TsCheckBox::ComposePicture() {
         unsigned format = TextFormat(WordWrap());
         if (UseRightToLeftReading()) format |= gfx::DT_RTLREADING;
         if (UseRightToLeftAlignment() && !WordWrap()) format |= gfx::DT_RIGHT;
-        skinpaint::WriteControlText(canvas, Caption(), Enabled(), active, info, format, place.Rect);
+        skinpaint::WriteControlText(canvas, Caption(), Enabled(), active, FSkinData, format, place.Rect);
         if (Focused() && FShowFocus) {
             const gfx::TRect& r = place.Rect;
             DrawSkinFocusFrame(canvas, {r.Left - 1, r.Top, r.Right + 1, r.Bottom + (WordWrap() ? 1 : 0)});
@@ -200,7 +198,7 @@ void TsCheckBox::PaintWindow(ui::HDC dc) {
     // control was disabled) leaves the painting to us again.
     if (FFade && FFade->Enabled()) return;
     ComposePicture();
-    skinpaint::RepaintControlCorners(skinpaint::ControlSkinInfo(FSkinData), Active() ? 1 : 0);
+    skinpaint::RepaintControlCorners(FSkinData, Active() ? 1 : 0);
     gfx::TBitmap& cache = *FSkinData.CachePicture;
     dc->BitBlt(0, 0, cache.Width(), cache.Height(), cache.Canvas(), 0, 0);
 }

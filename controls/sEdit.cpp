@@ -3,7 +3,6 @@
 #include "skin/sControlKinds.h"
 #include "skin/sSkinBroadcast.h"
 #include "skinpaint/sControlCorners.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sFrameSupport.h"
 #include "skinpaint/sSectionBackground.h"
 #include "skinpaint/sSectionItem.h"
@@ -99,7 +98,6 @@ void TsEdit::ComposePicture() {
     gfx::TBitmap& cache = *FSkinData.CachePicture;
     if (cache.Width() == 0 || cache.Height() == 0) return;
     const int s = FSkinData.IsHot() ? 1 : 0;
-    const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, s);
     skin::BackgroundRequest request;
     FSkinData.GetParentBackground(request);
     skinpaint::ParentBackground behind = skinpaint::BackgroundFromRequest(request);
@@ -107,9 +105,9 @@ void TsEdit::ComposePicture() {
 
     const vcl::TRect whole{0, 0, Width(), Height()};
     if (BorderStyle() == vcl::bsSingleBorder)
-        skinpaint::PaintControlItem(info, behind, true, cache, {0, 0}, whole, s);
+        skinpaint::PaintControlItem(FSkinData, behind, true, cache, {0, 0}, whole, s);
     else
-        skinpaint::PaintControlBackground(info, behind, s, cache, {0, 0}, whole);
+        skinpaint::PaintControlBackground(FSkinData, behind, s, cache, {0, 0}, whole);
 
     if (const std::string text = DisplayText(); !text.empty()) {
         vcl::TRect r = TextRect();
@@ -120,7 +118,7 @@ void TsEdit::ComposePicture() {
         }
         gfx::TCanvas& canvas = cache.Canvas();
         canvas.Font = Font().Handle();
-        skinpaint::WriteControlText(canvas, text, Enabled(), s == 1, info, format, r);
+        skinpaint::WriteControlText(canvas, text, Enabled(), s == 1, FSkinData, format, r);
     }
     if (!Enabled()) {
         const gfx::TColor parentColor = Parent() ? gfx::ColorToRGB(Parent()->Color()) : skinpaint::KEY_COLOR;
@@ -145,7 +143,7 @@ void TsEdit::UpdatePartlyCovered() {
 
 void TsEdit::PrepareFrame(bool compose) {
     if (compose || (FSkinData.PictureStale && !FSkinData.PaintAtOnce)) ComposePicture();
-    skinpaint::RepaintControlCorners(skinpaint::ControlSkinInfo(FSkinData), FSkinData.IsHot() ? 1 : 0);
+    skinpaint::RepaintControlCorners(FSkinData, FSkinData.IsHot() ? 1 : 0);
 }
 
 void TsEdit::Paint(vcl::TMessage& message) {

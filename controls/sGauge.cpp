@@ -187,7 +187,7 @@ void TsGauge::LightTick(vcl::TObject*) {
 
 void TsGauge::ShowComposedNow() {
     ComposePicture();
-    skinpaint::RepaintControlCorners(skinpaint::ControlSkinInfo(FCommonData), 0);
+    skinpaint::RepaintControlCorners(FCommonData, 0);
     const ui::HWND window = Parent()->Handle();
     if (ui::HDC dc = ui::GetDC(window)) {
         dc->BitBlt(Left(), Top(), Width(), Height(), FCommonData.CachePicture->Canvas(), 0, 0);

@@ -10,7 +10,6 @@
 #include "skinpaint/sBlendOps.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sControlCorners.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sSectionBackground.h"
 #include "skinpaint/sSectionItem.h"
 #include "skinpaint/sSkinFrame.h"
@@ -41,7 +40,7 @@ void TsGauge::Paint() {
         return;
     }
     ComposePicture();
-    RepaintControlCorners(ControlSkinInfo(FCommonData), 0);
+    RepaintControlCorners(FCommonData, 0);
     gfx::TBitmap& cache = *FCommonData.CachePicture;
     Canvas().BitBlt(0, 0, Width(), Height(), cache.Canvas(), 0, 0);
     // Made again by the next composition; a gauge has no children asking for it.
@@ -56,18 +55,18 @@ void TsGauge::ComposePicture() {
     ParentBackground behind = BackgroundFromRequest(request);
     if (behind.Ready) behind.X += Left(), behind.Y += Top();
 
-    const TsControlSkinInfo info = ControlSkinInfo(FCommonData);
     const gfx::TRect whole{0, 0, Width(), Height()};
     const bool frameOnTop = FCommonData.Section().ReservedBoolean && IsBar(Kind());
-    if (frameOnTop) PaintControlBackground(info, behind, 0, cache, {0, 0}, whole);
-    else PaintControlItem(info, behind, true, cache, {0, 0}, whole, 0);
+    if (frameOnTop) PaintControlBackground(FCommonData, behind, 0, cache, {0, 0}, whole);
+    else PaintControlItem(FCommonData, behind, true, cache, {0, 0}, whole, 0);
     if (ShowText()) {
         cache.Canvas().Font = Font().Handle();
-        WriteControlText(cache.Canvas(), Text(), Enabled(), false, info, TextFormat, whole);
+        WriteControlText(cache.Canvas(), Text(), Enabled(), false, FCommonData, TextFormat, whole);
     }
     if (IsBar(Kind())) PaintBar(whole);
-    if (frameOnTop && info.Manager && info.Manager->IsValidImgIndex(info.FrameIndex))
-        PaintSkinFrame(cache, whole, behind, info.Manager->Masks[size_t(info.FrameIndex)], 0, true);
+    const skin::TsSkinManager* manager = FCommonData.UsedManager();
+    if (frameOnTop && manager && manager->IsValidImgIndex(FCommonData.FrameIndex))
+        PaintSkinFrame(cache, whole, behind, manager->Masks[size_t(FCommonData.FrameIndex)], 0, true);
     FCommonData.PictureStale = false;
 }
 

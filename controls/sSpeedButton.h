@@ -22,7 +22,6 @@ class TPopupMenu;
 
 namespace skinpaint {
 class TsAnimTimer;
-struct TsControlSkinInfo;
 struct ParentBackground;
 }
 
@@ -162,9 +161,8 @@ private:
 
     TsButtonLayout LayoutFor(int state);
     void PaintDivider(gfx::TBitmap& picture, const skinpaint::ParentBackground& behind);
-    void PaintArrowPart(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info,
-                        const skinpaint::ParentBackground& behind);
-    void PaintCaption(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info, int state);
+    void PaintArrowPart(gfx::TBitmap& picture, const skinpaint::ParentBackground& behind);
+    void PaintCaption(gfx::TBitmap& picture, int state);
     void PaintGlyph(gfx::TBitmap& picture, int state);
     // The image list's picture at ImageIndex, when Glyph is empty; else null.
     const gfx::TBitmap* ListImage() const;

@@ -24,8 +24,9 @@ namespace controls {
 namespace {
 
 // The section's frame entry, null without one.
-const skin::TsMaskData* FrameEntry(const skinpaint::TsControlSkinInfo& info) {
-    return info.Manager ? skinpaint::ValidEntry(*info.Manager, info.FrameIndex) : nullptr;
+const skin::TsMaskData* FrameEntry(const skin::TsCommonData& data) {
+    const skin::TsSkinManager* manager = data.UsedManager();
+    return manager ? skinpaint::ValidEntry(*manager, data.FrameIndex) : nullptr;
 }
 
 // The glyph mirrored below itself over a third of its height, fading out
@@ -91,14 +92,14 @@ gfx::TRect TsSpeedButton::GlyphBounds(int state) { return controls::GlyphBounds(
 
 // --- composition
 
-void TsSpeedButton::PaintCaption(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info, int state) {
+void TsSpeedButton::PaintCaption(gfx::TBitmap& picture, int state) {
     if (!FShowCaption) return;
     gfx::TRect r = CaptionBounds(state);
     gfx::TCanvas& canvas = picture.Canvas();
     canvas.Font = Font().Handle();
     canvas.Brush.Style = gfx::bsClear;
     // The rectangle is as high as the text already: no vertical centring.
-    skinpaint::WriteControlText(canvas, Caption(), Enabled(), state != 0, info,
+    skinpaint::WriteControlText(canvas, Caption(), Enabled(), state != 0, FSkinData,
                                 TextFormat(FTextAlignment, UseRightToLeftReading()), r);
 }
 
@@ -146,16 +147,14 @@ void TsSpeedButton::PaintDivider(gfx::TBitmap& picture, const skinpaint::ParentB
 
 // The drop-down part: pressed while its menu shows, the button is down or
 // held, hot while the button is, in the section's look without the button's
-// hue and saturation; a small arrow in the look's font colour.
-void TsSpeedButton::PaintArrowPart(gfx::TBitmap& picture, const skinpaint::TsControlSkinInfo& info,
-                                   const skinpaint::ParentBackground& behind) {
+// hue and saturation (the background painter leaves them to the whole item);
+// a small arrow in the look's font colour.
+void TsSpeedButton::PaintArrowPart(gfx::TBitmap& picture, const skinpaint::ParentBackground& behind) {
     if (FButtonStyle != tbsDropDown) return;
     const int state = FMenuDropped || FDown || FState == bsDown || FState == bsExclusive ? 2 : FSkinData.IsHot() ? 1 : 0;
-    skinpaint::TsControlSkinInfo plain = info;
-    plain.HUEOffset = plain.Saturation = 0;
     const gfx::TRect part{Width() - ArrowWidth(), 0, Width(), Height()};
-    skinpaint::PaintControlBackground(plain, behind, state, picture, {part.Left, 0}, part);
-    if (const skin::TsMaskData* frame = FrameEntry(info)) skinpaint::PaintSkinFrame(picture, part, behind, *frame, state, true);
+    skinpaint::PaintControlBackground(FSkinData, behind, state, picture, {part.Left, 0}, part);
+    if (const skin::TsMaskData* frame = FrameEntry(FSkinData)) skinpaint::PaintSkinFrame(picture, part, behind, *frame, state, true);
     const skin::TsGeneralData& section = FSkinData.Section();
     const int look = std::clamp(state, 0, std::max(section.States - 1, 0));
     const gfx::TColor sectionColor = look == 0 ? section.FontColor[0] : section.HotFontColor[0];
@@ -174,22 +173,21 @@ void TsSpeedButton::ComposePicture() {
     const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
     if (behind.Ready && behind.Bitmap->Width() == 0) return;
     const int state = PaintState();
-    const skinpaint::TsControlSkinInfo info = skinpaint::ControlSkinInfo(FSkinData, state);
     const gfx::TRect all{0, 0, Width() - ArrowWidth(), Height()};
     if (FButtonStyle == tbsSeparator || FButtonStyle == tbsDivider) {
         skinpaint::LayBackground(picture, {0, 0, Width(), Height()}, behind);
         if (FButtonStyle == tbsDivider) PaintDivider(picture, behind);
     } else if (FDrawOverBorder) {
-        PaintArrowPart(picture, info, behind);
-        skinpaint::PaintControlItem(info, behind, true, picture, {0, 0}, all, state);
-        PaintCaption(picture, info, state);
+        PaintArrowPart(picture, behind);
+        skinpaint::PaintControlItem(FSkinData, behind, true, picture, {0, 0}, all, state);
+        PaintCaption(picture, state);
         PaintGlyph(picture, state);
     } else {
-        PaintArrowPart(picture, info, behind);
-        skinpaint::PaintControlBackground(info, behind, state, picture, {0, 0}, all);
-        PaintCaption(picture, info, state);
+        PaintArrowPart(picture, behind);
+        skinpaint::PaintControlBackground(FSkinData, behind, state, picture, {0, 0}, all);
+        PaintCaption(picture, state);
         PaintGlyph(picture, state);
-        if (const skin::TsMaskData* frame = FrameEntry(info)) skinpaint::PaintSkinFrame(picture, all, behind, *frame, state, true);
+        if (const skin::TsMaskData* frame = FrameEntry(FSkinData)) skinpaint::PaintSkinFrame(picture, all, behind, *frame, state, true);
     }
     if (!Enabled()) {
         const gfx::TColor parentColor = Parent() ? Parent()->Color() : Color();

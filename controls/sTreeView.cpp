@@ -2,7 +2,6 @@
 
 #include "skin/sControlKinds.h"
 #include "skin/sSkinBroadcast.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sFrameSupport.h"
 #include "skinpaint/sParentBackground.h"
 #include "skinpaint/sSectionItem.h"
@@ -63,7 +62,7 @@ void TsTreeView::ComposePicture() {
     FSkinData.GetParentBackground(request);
     skinpaint::ParentBackground behind = skinpaint::BackgroundFromRequest(request);
     if (behind.Ready) behind = skinpaint::MovedBy(behind, {Left(), Top()});
-    skinpaint::PaintControlItem(skinpaint::ControlSkinInfo(FSkinData, s), behind, true, cache, {0, 0},
+    skinpaint::PaintControlItem(FSkinData, behind, true, cache, {0, 0},
                                 {0, 0, Width(), Height()}, s);
     FSkinData.PictureStale = false;
 }

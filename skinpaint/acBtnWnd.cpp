@@ -5,7 +5,6 @@
 #include "skin/sGlowHook.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sColorOps.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sDisabledLook.h"
 #include "skinpaint/sFocusFrame.h"
 #include "skinpaint/sSectionItem.h"
@@ -58,8 +57,7 @@ void TacBtnWnd::PaintText(gfx::TBitmap& picture, int state) {
     unsigned format = TextFormat();
     if (Window() && (ui::GetWindowLongPtr(Window(), ui::GWL_EXSTYLE) & ui::WS_EX_RTLREADING))
         format |= gfx::DT_RTLREADING;
-    const TsControlSkinInfo info = ControlSkinInfo(SkinData(), state);
-    WriteControlText(canvas, Text(), Control()->Enabled(), state != 0, info, format, FTextRect);
+    WriteControlText(canvas, Text(), Control()->Enabled(), state != 0, SkinData(), format, FTextRect);
     const auto buttonState = Control()->Perform(vcl::BM_GETSTATE, 0, 0);
     if (Control()->Enabled() && (buttonState & vcl::BST_FOCUS) && !Text().empty() && SkinData().Section().ShowFocus)
         DrawSkinFocusFrame(canvas, {FTextRect.Left - 1, FTextRect.Top - 1, FTextRect.Right + 1, FTextRect.Bottom + 1});
@@ -88,8 +86,7 @@ void TacBtnWnd::ComposePicture() {
     ParentBackground behind = BackgroundFromRequest(request);
     if (behind.Ready) behind = MovedBy(behind, {bounds.Left, bounds.Top});
     const int state = State();
-    const TsControlSkinInfo info = ControlSkinInfo(data, state);
-    PaintControlItem(info, behind, true, picture, {0, 0}, {0, 0, picture.Width(), picture.Height()}, state);
+    PaintControlItem(data, behind, true, picture, {0, 0}, {0, 0, picture.Width(), picture.Height()}, state);
     PaintText(picture, state);
     if (!control.Enabled()) PaintDisabled(picture, behind);
     data.PictureStale = false;

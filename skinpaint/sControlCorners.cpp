@@ -2,21 +2,25 @@
 
 #include <algorithm>
 
+#include "skin/sSkinManager.h"
 #include "skinpaint/sEntryLookup.h"
 #include "skinpaint/sPieceCopy.h"
 #include "skinpaint/sPixelMath.h"
+#include "vcl/TControl.h"
 
 namespace skinpaint {
 
-void RepaintControlCorners(const TsControlSkinInfo& control, int state) {
-    if (!control.Manager || !control.CachePicture || !control.HasControl) return;
-    const skin::TsMaskData* entry = ValidEntry(*control.Manager, control.FrameIndex);
-    if (!entry || entry->CornerTransparency == 0 || !Is32(*control.CachePicture)) return;
+void RepaintControlCorners(const skin::TsCommonData& data, int state) {
+    const skin::TsSkinTables* manager = data.UsedManager();
+    if (!manager || !data.CachePicture || !data.HostControl) return;
+    const skin::TsMaskData* entry = ValidEntry(*manager, data.FrameIndex);
+    if (!entry || entry->CornerTransparency == 0 || !Is32(*data.CachePicture)) return;
 
     BackgroundRequest request;
-    if (control.AskParent) control.AskParent(request);
+    data.GetParentBackground(request);
     ParentBackground behind = BackgroundFromRequest(request);
-    if (behind.Ready) behind.X += control.Bounds.Left, behind.Y += control.Bounds.Top;
+    const gfx::TRect bounds = data.HostControl->BoundsRect();
+    if (behind.Ready) behind.X += bounds.Left, behind.Y += bounds.Top;
 
     // A whole picture of its own without frames counts as three masked frames.
     const bool wholePicture = entry->Bitmap && entry->StateCount == 0;
@@ -29,8 +33,8 @@ void RepaintControlCorners(const TsControlSkinInfo& control, int state) {
     const int fw = sr.Width() / stateCount, fh = sr.Height() / (maskKind + 1);
     const int ox = sr.Left + fw * state, oy = sr.Top;
     const int l = entry->MarginLeft, t = entry->MarginTop, r = entry->MarginRight, b = entry->MarginBottom;
-    const int w = control.Bounds.Width(), h = control.Bounds.Height();
-    gfx::TBitmap& cache = *control.CachePicture;
+    const int w = bounds.Width(), h = bounds.Height();
+    gfx::TBitmap& cache = *data.CachePicture;
 
     auto corner = [&](gfx::TRect dest, int sx, int sy) {
         if (dest.IsEmpty()) return;

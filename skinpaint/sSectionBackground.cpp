@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/PixelAccess.h"
+#include "skin/sSkinManager.h"
 #include "skinpaint/sBlendOps.h"
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sEntryLookup.h"
@@ -10,6 +11,7 @@
 #include "skinpaint/sManagerOrDefault.h"
 #include "skinpaint/sPixelMath.h"
 #include "skinpaint/sTexture.h"
+#include "vcl/TCustomForm.h"
 
 namespace skinpaint {
 
@@ -28,6 +30,14 @@ struct TBackgroundLook {
 };
 
 bool HasMask(const skin::TsMaskData& entry) { return entry.MaskKind == 1; }
+
+// The colour of the binding's control, or of its form for a frame provider;
+// KEY_COLOR for neither.
+TColor OwnColor(const skin::TsCommonData& data) {
+    if (data.HostControl) return data.HostControl->Color();
+    if (data.ProviderForm) return data.ProviderForm->Color();
+    return KEY_COLOR;
+}
 
 TBackgroundLook SectionLook(const skin::TsSkinTables& m, int i, std::string_view name, int state, int texture,
                             int hotTexture) {
@@ -156,15 +166,15 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName, cons
     }
 }
 
-void PaintControlBackground(const TsControlSkinInfo& control, const ParentBackground& background, int state,
+void PaintControlBackground(const skin::TsCommonData& data, const ParentBackground& background, int state,
                             gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect) {
-    const skin::TsSkinTables* m = control.Manager;
-    if (!m || !m->IsValidSkinIndex(control.SectionIndex)) return;
-    const TColor custom = control.CustomColor && control.OwnerColor != KEY_COLOR ? gfx::ColorToRGB(control.OwnerColor)
-                                                                                 : KEY_COLOR;
-    state = std::min(state, m->Sections[size_t(control.SectionIndex)].States - 1);
-    PaintSectionBackground(control.SectionIndex, control.SkinSection, background, custom, control.HotPatternIndex,
-                           control.PatternIndex, m, bitmap, offset, rect, state);
+    const skin::TsSkinTables* m = data.UsedManager();
+    if (!m || !m->IsValidSkinIndex(data.SectionIndex)) return;
+    const TColor own = OwnColor(data);
+    const TColor custom = data.CustomColor() && own != KEY_COLOR ? gfx::ColorToRGB(own) : KEY_COLOR;
+    state = std::min(state, m->Sections[size_t(data.SectionIndex)].States - 1);
+    PaintSectionBackground(data.SectionIndex, data.SkinSection(), background, custom, data.HotPatternIndex,
+                           data.PatternIndex, m, bitmap, offset, rect, state);
 }
 
 }  // namespace skinpaint

@@ -6,7 +6,7 @@
 #include "gfx/Geometry.h"
 #include "gfx/TBitmap.h"
 #include "skin/sSkinTables.h"
-#include "skinpaint/sControlSkinInfo.h"
+#include "skin/sCommonData.h"
 #include "skinpaint/sParentBackground.h"
 
 namespace skinpaint {
@@ -25,9 +25,9 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName, cons
                             TColor customColor, int hotTexture, int texture, const skin::TsSkinTables* manager,
                             gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect, int state);
 
-// The same for a control: its section, textures and manager, and its own
-// colour when CustomColor is set.
-void PaintControlBackground(const TsControlSkinInfo& control, const ParentBackground& background, int state,
+// The same for a control: its binding's section, textures and manager, and
+// the control's (or the provider form's) own colour when CustomColor is set.
+void PaintControlBackground(const skin::TsCommonData& data, const ParentBackground& background, int state,
                             gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect);
 
 }  // namespace skinpaint

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/sHueSaturation.h"
+#include "skin/sSkinManager.h"
 #include "skinpaint/sEntryLookup.h"
 #include "skinpaint/sManagerOrDefault.h"
 #include "skinpaint/sMaskGlyph.h"
@@ -58,21 +59,21 @@ void PaintSectionItem(int sectionIndex, std::string_view sectionName, const Pare
         PaintSkinFrame(bitmap, rect, MovedBy(background, offset), *frame, state, true);
 }
 
-void PaintControlItem(const TsControlSkinInfo& control, const ParentBackground& background, bool updateCorners,
+void PaintControlItem(const skin::TsCommonData& data, const ParentBackground& background, bool updateCorners,
                       gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect, int state) {
-    const skin::TsSkinTables* m = control.Manager;
-    if (!m || !m->IsValidSkinIndex(control.SectionIndex) || !Is32(bitmap) || !FitsInside(bitmap, rect)) return;
-    const skin::TsGeneralData& section = m->Sections[size_t(control.SectionIndex)];
+    const skin::TsSkinTables* m = data.UsedManager();
+    if (!m || !m->IsValidSkinIndex(data.SectionIndex) || !Is32(bitmap) || !FitsInside(bitmap, rect)) return;
+    const skin::TsGeneralData& section = m->Sections[size_t(data.SectionIndex)];
     state = LimitedState(section, state);
-    PaintControlBackground(control, background, state, bitmap, offset, rect);
+    PaintControlBackground(data, background, state, bitmap, offset, rect);
     PaintCornerImages(*m, section, bitmap, rect, state);
-    const skin::TsMaskData* frame = ValidEntry(*m, control.FrameIndex);
+    const skin::TsMaskData* frame = ValidEntry(*m, data.FrameIndex);
     if (frame && !(state == 0 && (frame->DrawFlags & 2)))
         PaintSkinFrame(bitmap, rect, MovedBy(background, offset), *frame, state, updateCorners);
     else if (section.StateLook[size_t(std::min(state, 1))].Transparency != 0)
         return;
-    if (control.HUEOffset != 0) skin::ChangeBitmapHue(bitmap, control.HUEOffset);
-    if (control.Saturation != 0) skin::ChangeBitmapSaturation(bitmap, control.Saturation);
+    if (data.HUEOffset() != 0) skin::ChangeBitmapHue(bitmap, data.HUEOffset());
+    if (data.Saturation() != 0) skin::ChangeBitmapSaturation(bitmap, data.Saturation());
 }
 
 void PaintSectionItemToDC(int sectionIndex, std::string_view sectionName, const ParentBackground& background,

@@ -7,7 +7,7 @@
 #include "gfx/TBitmap.h"
 #include "gfx/TCanvas.h"
 #include "skin/sSkinTables.h"
-#include "skinpaint/sControlSkinInfo.h"
+#include "skin/sCommonData.h"
 #include "skinpaint/sParentBackground.h"
 
 namespace skinpaint {
@@ -21,10 +21,10 @@ void PaintSectionItem(int sectionIndex, std::string_view sectionName, const Pare
                       int hotTexture, const skin::TsSkinTables* manager, gfx::TBitmap& bitmap, gfx::TPoint offset,
                       const gfx::TRect& rect, int state);
 
-// The same for a control, with its own frame entry; updateCorners decides
-// whether see-through frame corners show the background. Then the control's
-// HUEOffset and Saturation change the whole bitmap.
-void PaintControlItem(const TsControlSkinInfo& control, const ParentBackground& background, bool updateCorners,
+// The same for a control, with its binding's frame entry; updateCorners
+// decides whether see-through frame corners show the background. Then the
+// binding's HUEOffset and Saturation change the whole bitmap.
+void PaintControlItem(const skin::TsCommonData& data, const ParentBackground& background, bool updateCorners,
                       gfx::TBitmap& bitmap, gfx::TPoint offset, const gfx::TRect& rect, int state);
 
 // Paints the item (without control textures) into a scratch bitmap of rect's

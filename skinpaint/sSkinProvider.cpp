@@ -2,10 +2,10 @@
 
 #include "skin/sGlowHook.h"
 #include "skin/sSkinBroadcast.h"
+#include "skin/sSkinColors.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/acCtrlAdapter.h"
 #include "skinpaint/acSBAnimation.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sTitleButtons.h"
 #include "ui/DefWindowProc.h"
 #include "ui/MessageLoop.h"
@@ -232,7 +232,7 @@ void TsSkinProvider::SetupWindow() {
     ChooseTitleButtonImages(*manager, Buttons(), ui::GetWindowLongPtr(FForm->Handle(), ui::GWL_EXSTYLE) &
                                                      ui::WS_EX_CONTEXTHELP,
                             AllButtons());
-    if (FUseGlobalColor && !FSkinData->CustomColor()) FForm->SetColor(SkinBackColor(*manager));
+    if (FUseGlobalColor && !FSkinData->CustomColor()) FForm->SetColor(skin::SkinBackColor(*manager));
     RegionStale = true;
     FSkinData->PictureStale = true;
 }

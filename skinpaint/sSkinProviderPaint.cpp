@@ -4,7 +4,6 @@
 #include "skin/sSkinManager.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sCaptionText.h"
-#include "skinpaint/sControlSkinInfo.h"
 #include "skinpaint/sEntryLookup.h"
 #include "skinpaint/sFormRegion.h"
 #include "skinpaint/sMaskGlyph.h"
@@ -49,9 +48,8 @@ void TsSkinProvider::PaintFrameImage() {
 
     const int state = LookOf(FSkinData->SectionIndex);
     const gfx::TRect whole{0, 0, g.Width, height};
-    const TsControlSkinInfo info = ControlSkinInfo(*FSkinData, state);
     if (g.HasBorderStyle || g.ThickFrame || FForm->Parent())
-        PaintControlItem(info, EmptyBackground, false, picture, {FForm->Left(), FForm->Top()}, whole, state);
+        PaintControlItem(*FSkinData, EmptyBackground, false, picture, {FForm->Left(), FForm->Top()}, whole, state);
     else
         PaintSectionBackground(FSkinData->SectionIndex, FSkinData->SkinSection(), EmptyBackground, KEY_COLOR, -1, -1,
                                &manager, picture, {FForm->Left(), FForm->Top()}, whole, state);

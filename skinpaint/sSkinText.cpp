@@ -2,16 +2,29 @@
 
 #include <algorithm>
 
+#include "skin/sControlKinds.h"
 #include "skin/sHueSaturation.h"
+#include "skin/sSkinColors.h"
+#include "skin/sSkinManager.h"
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sGlowText.h"
 #include "skinpaint/sManagerOrDefault.h"
+#include "vcl/TWinControl.h"
 
 namespace skinpaint {
 
 namespace {
 
 constexpr TColor NoContour = -1;
+
+// Check boxes, radio buttons and group boxes write on their parent's look, and
+// so do controls without a window of their own that use their parent's font.
+bool TakesParentFont(const skin::TsCommonData& data) {
+    if (data.ControlKind == skin::ckCheckBox || data.ControlKind == skin::ckRadioButton ||
+        data.ControlKind == skin::ckGroupBox) return true;
+    const vcl::TControl* control = data.HostControl;
+    return control && !dynamic_cast<const vcl::TWinControl*>(control) && control->ParentFont();
+}
 
 void DrawIn(gfx::TCanvas& canvas, std::string_view text, TColor color, const gfx::TRect& rect, unsigned format) {
     canvas.Font.Color = color;
@@ -49,37 +62,37 @@ void WriteSectionText(gfx::TCanvas& canvas, std::string_view text, bool enabled,
 }
 
 void WriteControlText(gfx::TCanvas& canvas, std::string_view text, bool enabled, bool hot,
-                      const TsControlSkinInfo& control, unsigned format, const gfx::TRect& rect) {
-    const skin::TsSkinTables* m = control.Manager;
+                      const skin::TsCommonData& data, unsigned format, const gfx::TRect& rect) {
+    skin::TsSkinManager* m = data.UsedManager();
     const int saved = canvas.SaveDC();
     // The underline belongs to this drawing only, so it goes with the saved state.
-    if (hot && m && control.SectionIndex >= 0 && control.SectionIndex == m->FindSection("WEBBUTTON"))
+    if (hot && m && data.SectionIndex >= 0 && data.SectionIndex == m->FindSection("WEBBUTTON"))
         canvas.Font.Style |= gfx::fsUnderline;
     canvas.IntersectClipRect(rect);
     canvas.Brush.Style = gfx::bsClear;
 
-    if (control.Skinned && !control.CustomFont && m) {
+    if (data.IsSkinned() && !data.CustomFont() && m) {
         const int state = hot ? 1 : 0;
-        int index = control.SectionIndex;
-        if (control.TakesParentFont && m->IsValidSkinIndex(index) &&
+        int index = data.SectionIndex;
+        if (TakesParentFont(data) && m->IsValidSkinIndex(index) &&
             m->Sections[size_t(index)].StateLook[size_t(state)].Transparency > 0)
-            index = control.ParentFontSectionIndex;
+            index = skin::TsCommonData::FindFontSection(data.HostControl, index, m, state);
         if (!m->IsValidSkinIndex(index)) {
             DrawIn(canvas, text, canvas.Font.Color, rect, format);
         } else {
             const skin::TsGeneralData& section = m->Sections[size_t(index)];
             const skin::TsGenState& look = section.StateLook[size_t(state)];
             auto adjust = [&](TColor c) {
-                if (control.HUEOffset != 0) c = skin::ChangeColorHue(c, control.HUEOffset);
-                if (control.Saturation != 0) c = skin::ChangeColorSaturation(c, control.Saturation);
+                if (data.HUEOffset() != 0) c = skin::ChangeColorHue(c, data.HUEOffset());
+                if (data.Saturation() != 0) c = skin::ChangeColorSaturation(c, data.Saturation());
                 return c;
             };
-            if (control.CachePicture && look.GlowSize > 0) {
+            if (data.CachePicture && look.GlowSize > 0) {
                 gfx::TBitmap map;
-                DrawGlowText(*control.CachePicture, text, rect, map, adjust(look.GlowColor), look.GlowSize, 15, format);
+                DrawGlowText(*data.CachePicture, text, rect, map, adjust(look.GlowColor), look.GlowSize, 15, format);
             }
             if (!enabled)
-                DrawIn(canvas, text, adjust(MixColors(section.StateLook[0].FontColor, SkinBackColor(*m), 0.4)), rect,
+                DrawIn(canvas, text, adjust(MixColors(section.StateLook[0].FontColor, skin::SkinBackColor(*m), 0.4)), rect,
                        format);
             else
                 DrawWithContours(canvas, text, look, rect, format, format | gfx::DT_NOCLIP, adjust);

@@ -7,7 +7,7 @@
 #include "gfx/Geometry.h"
 #include "gfx/TCanvas.h"
 #include "skin/sSkinTables.h"
-#include "skinpaint/sControlSkinInfo.h"
+#include "skin/sCommonData.h"
 
 namespace skinpaint {
 
@@ -20,12 +20,12 @@ namespace skinpaint {
 void WriteSectionText(gfx::TCanvas& canvas, std::string_view text, bool enabled, const skin::TsSkinTables* manager,
                       int look, int sectionIndex, unsigned format, const gfx::TRect& rect);
 
-// A control's text in its section's colours (or those of the parent section
-// it takes its font colours from), hot or normal, with the look's glow blended
+// A control's text in its binding's section colours (or those of the parent
+// section it takes its font colours from), hot or normal, with the look's glow blended
 // into the cache picture, every colour turned by the control's HUEOffset and
 // Saturation. A hot WEBBUTTON text is underlined. Unskinned controls and those
 // with CustomFont draw in the canvas font colour, disabled ones embossed.
 void WriteControlText(gfx::TCanvas& canvas, std::string_view text, bool enabled, bool hot,
-                      const TsControlSkinInfo& control, unsigned format, const gfx::TRect& rect);
+                      const skin::TsCommonData& data, unsigned format, const gfx::TRect& rect);
 
 }  // namespace skinpaint

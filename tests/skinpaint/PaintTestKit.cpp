@@ -40,7 +40,14 @@ bool AllEqual(const gfx::TBitmap& bitmap, const gfx::TRect& rect, uint32_t pixel
     return true;
 }
 
-TTestSkin::TTestSkin(gfx::TBitmap master) { Tables.MasterImage = std::move(master); }
+TTestSkin::TTestSkin(gfx::TBitmap master)
+    : FOwnTables(std::make_unique<skin::TsSkinTables>()), Tables(*FOwnTables) {
+    Tables.MasterImage = std::move(master);
+}
+
+TTestSkin::TTestSkin(gfx::TBitmap master, skin::TsSkinTables& tables) : Tables(tables) {
+    Tables.MasterImage = std::move(master);
+}
 
 int TTestSkin::AddEntry(const gfx::TRect& source, int stateCount, int maskKind, int margins, int drawFlags,
                         skin::TacImageKind kind) {

@@ -1,6 +1,7 @@
 #pragma once
 // Pictures and skin tables built by the painting tests, and pixel reading.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gfx/TBitmap.h"
@@ -29,11 +30,17 @@ int DifferenceFromGolden(const gfx::TBitmap& picture, const std::string& name);
 // A plain opaque section of one colour added to tables; returns its index.
 int AddSection(skin::TsSkinTables& tables, const std::string& name, gfx::TColor color, int states = 1);
 
-// Tables with a master image, to which tests add entries and sections.
+// Tables with a master image, to which tests add entries and sections: tables
+// of its own, or those given (a skin manager's, for painters that take a
+// control's binding).
 class TTestSkin {
+private:
+    std::unique_ptr<skin::TsSkinTables> FOwnTables;
+
 public:
     explicit TTestSkin(gfx::TBitmap master);
-    skin::TsSkinTables Tables;
+    TTestSkin(gfx::TBitmap master, skin::TsSkinTables& tables);
+    skin::TsSkinTables& Tables;
 
     // An entry cutting `source` from the master image; returns its index.
     int AddEntry(const gfx::TRect& source, int stateCount, int maskKind, int margins, int drawFlags,

@@ -1,6 +1,6 @@
 // Section backgrounds and whole items: transparency over a known or unknown
-// parent, texture and gradient shares, corner images and frames, glyphs,
-// corner refreshes and the disabled look.
+// parent, texture and gradient shares, corner images and frames, glyphs and
+// the disabled look.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,7 +8,6 @@
 
 #include "PaintTestKit.h"
 #include "skin/sSkinManager.h"
-#include "skinpaint/sControlCorners.h"
 #include "skinpaint/sDisabledLook.h"
 #include "skinpaint/sMaskGlyph.h"
 #include "skinpaint/sSectionBackground.h"
@@ -233,22 +232,6 @@ TEST_F(Sections, ItemToDCCopiesTheItemAtTheRectangle) {
     EXPECT_EQ(Px(target, 4, 2), 0u);
 }
 
-TEST_F(Sections, ControlItemTurnsTheHueOfColouredPixelsOnly) {
-    skin.Section(black).Color = 0x0000FF;
-    TsControlSkinInfo control;
-    control.Manager = &skin.Tables;
-    control.SectionIndex = black;
-    control.SkinSection = "BLACK";
-    control.HUEOffset = 120;
-    gfx::TBitmap b = Filled(2, 2, 0);
-    PaintControlItem(control, EmptyBackground, false, b, {0, 0}, {0, 0, 2, 2}, 0);
-    EXPECT_EQ(Px(b, 0, 0), Opaque(0x00FF00));  // red turned to green
-    control.CustomColor = true;
-    control.OwnerColor = 0x808080;
-    PaintControlItem(control, EmptyBackground, false, b, {0, 0}, {0, 0, 2, 2}, 0);
-    EXPECT_EQ(Px(b, 0, 0), Opaque(0x808080));  // grey stays grey
-}
-
 TEST(PaintMaskGlyph, HalfStrengthLiftsTheMaskAndKeyedGlyphsBlendHalfway) {
     gfx::TBitmap master = Filled(2, 2, Opaque(0x000000));
     SetPx(master, 0, 1, Opaque(0x000000)), SetPx(master, 1, 1, Opaque(0x646464));
@@ -273,39 +256,6 @@ TEST(PaintMaskGlyph, CutsPartsLeftOfTheBitmapFromBothSides) {
     PaintMaskGlyph(b, {-2, 0}, 0, EmptyBackground, skin.Entry(e), gdNormal);
     EXPECT_EQ(Px(b, 0, 0), Opaque(3));
     EXPECT_EQ(Px(b, 1, 0), 0u);
-}
-
-TEST(RepaintControlCorners, RebuildsTheCornersOverWhatTheParentAnswers) {
-    gfx::TBitmap master = Filled(3, 3, Opaque(0x404040));
-    SetPx(master, 0, 0, Key);
-    SetPx(master, 2, 2, Key);
-    TTestSkin skin(std::move(master));
-    const int frame = skin.AddEntry({0, 0, 3, 3}, 1, 0, 1, 0);
-    skin.Entry(frame).CornerTransparency = 1;
-    const gfx::TBitmap parent = Noise(30, 30, 4);
-    gfx::TBitmap cache = Filled(5, 4, 0);
-    TsControlSkinInfo control;
-    control.Manager = &skin.Tables;
-    control.FrameIndex = frame;
-    control.CachePicture = &cache;
-    control.HasControl = true;
-    control.Bounds = gfx::Bounds(10, 12, 5, 4);
-    control.AskParent = [&](BackgroundRequest& r) {
-        r.Kind = BackgroundRequest::BitmapKnown;
-        r.Bitmap = &parent;
-        r.X = 1;
-    };
-    RepaintControlCorners(control, 0);
-    EXPECT_EQ(Px(cache, 0, 0), Px(parent, 11, 12) | 0xFF000000u);
-    EXPECT_EQ(Px(cache, 4, 3), Px(parent, 15, 15) | 0xFF000000u);
-    EXPECT_EQ(Px(cache, 4, 0), Opaque(0x404040));
-    EXPECT_EQ(Px(cache, 2, 2), 0u);  // the inside is left alone
-    control.AskParent = [](BackgroundRequest& r) {
-        r.Kind = BackgroundRequest::ColorKnown;
-        r.Color = 0x00FF00;
-    };
-    RepaintControlCorners(control, 0);
-    EXPECT_EQ(Px(cache, 0, 0), Opaque(0x00FF00));
 }
 
 TEST(PaintDisabledLook, BlendsSixtyPercentOfTheParentOrHalfOfItsColour) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "BindingTestKit.h"
 #include "PaintTestKit.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sGlowText.h"
@@ -44,12 +45,18 @@ struct Texts : ::testing::Test {
             if (!std::equal(a.ScanLine(y), a.ScanLine(y) + a.Width() * 4, c.ScanLine(y))) return false;
         return true;
     }
-    TsControlSkinInfo Control(int section) {
-        TsControlSkinInfo control;
-        control.Manager = &skin.Tables;
-        control.SectionIndex = section;
-        control.Skinned = true;
-        return control;
+};
+
+// A control's text: the sections are a skin manager's, the control's binding
+// uses one of them.
+struct ControlTexts : Texts {
+    TBindingScene scene;
+    TBoundControl control{&scene.Form, {0, 0, 80, 30}};
+    // A section of two states, white, to which the control is bound.
+    skin::TsGeneralData& Bind(const std::string& name) {
+        skin::TsGeneralData& section = scene.Skin.Section(scene.Skin.AddSection(name, 0xFFFFFF, 2));
+        control.SkinData.SetSkinSection(name);
+        return section;
     }
 };
 
@@ -97,32 +104,32 @@ TEST_F(Texts, DisabledBlackTextOnAWhiteSectionIs153) {
     EXPECT_EQ(darkest, 153u);
 }
 
-TEST_F(Texts, NoHueOrSaturationKeepsTheSkinColoursAndGreyIgnoresTheHue) {
-    skin.Section(label).StateLook[0].FontColor = 0x3366CC;
-    TsControlSkinInfo control = Control(label);
-    WriteControlText(b.Canvas(), "Wg", true, false, control, Format, box);
+TEST_F(ControlTexts, NoHueOrSaturationKeepsTheSkinColoursAndGreyIgnoresTheHue) {
+    skin::TsGeneralData& label = Bind("LABEL");
+    label.StateLook[0].FontColor = 0x3366CC;
+    WriteControlText(b.Canvas(), "Wg", true, false, control.SkinData, Format, box);
     EXPECT_TRUE(Same(b, Plain(0x3366CC)));
     b = Filled(80, 30, Opaque(0xFFFFFF));
     b.Canvas().Font.Height = -20, b.Canvas().Font.Style = gfx::fsBold;
-    skin.Section(label).StateLook[0].FontColor = 0x555555;
-    control.HUEOffset = 90;
-    WriteControlText(b.Canvas(), "Wg", true, false, control, Format, box);
+    label.StateLook[0].FontColor = 0x555555;
+    control.SkinData.SetHUEOffset(90);
+    WriteControlText(b.Canvas(), "Wg", true, false, control.SkinData, Format, box);
     EXPECT_TRUE(Same(b, Plain(0x555555)));
 }
 
-TEST_F(Texts, AHotWebButtonIsUnderlinedAndTheNormalOneIsNot) {
-    const int web = skin.AddSection("WEBBUTTON", 0xFFFFFF, 2);
-    TsControlSkinInfo control = Control(web);
-    WriteControlText(b.Canvas(), "Wg", true, true, control, Format, box);
+TEST_F(ControlTexts, AHotWebButtonIsUnderlinedAndTheNormalOneIsNot) {
+    Bind("WEBBUTTON");
+    WriteControlText(b.Canvas(), "Wg", true, true, control.SkinData, Format, box);
     EXPECT_TRUE(Same(b, Plain(0, gfx::fsUnderline)));
     EXPECT_EQ(b.Canvas().Font.Style, gfx::fsBold);  // the canvas font is given back
     b = Filled(80, 30, Opaque(0xFFFFFF));
-    WriteControlText(b.Canvas(), "Wg", true, false, control, Format, box);
+    WriteControlText(b.Canvas(), "Wg", true, false, control.SkinData, Format, box);
     EXPECT_TRUE(Same(b, Plain(0)));
 }
 
 TEST_F(Texts, UnskinnedDisabledTextIsEmbossed) {
-    WriteControlText(b.Canvas(), "Wg", false, false, TsControlSkinInfo{}, Format, box);
+    const skin::TsCommonData unbound(nullptr, false);
+    WriteControlText(b.Canvas(), "Wg", false, false, unbound, Format, box);
     gfx::TBitmap expected = Filled(80, 30, Opaque(0xFFFFFF));
     gfx::TCanvas& c = expected.Canvas();
     c.Font = b.Canvas().Font;
