@@ -125,7 +125,9 @@ protected:
                 return !MainWindow.empty();
             },
             60))
-            << "the main window did not show";
+            << "the main window did not show; the windows on the display: "
+            << Desktop->VisibleWindows(".*").size() << "; the program said:\n"
+            << Read(Root + "program.log");
     }
 
     void TearDown() override {
