@@ -27,6 +27,12 @@ int OpenDescriptors() {
     return count;
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool BuiltWithAddressSanitizer = true;
+#else
+constexpr bool BuiltWithAddressSanitizer = false;
+#endif
+
 TEST_F(TJobTest, FiftyJobsInARowKeepMemoryAndDescriptorsFlat) {
     long firstKb = 0;
     int firstFds = 0;
@@ -45,8 +51,13 @@ TEST_F(TJobTest, FiftyJobsInARowKeepMemoryAndDescriptorsFlat) {
     std::printf("after job 1: %ld kB resident, %d descriptors; after job 50: %ld kB, %d descriptors\n", firstKb,
                 firstFds, lastKb, lastFds);
     EXPECT_EQ(lastFds, firstFds);
-    // A leak of one job's download buffer or picture would pass 2 MB in 49 jobs.
-    EXPECT_LT(lastKb - firstKb, 2048);
+    // A leak of one job's download buffer or picture would pass 2 MB in 49
+    // jobs. Under AddressSanitizer freed memory waits in its quarantine (up to
+    // 256 MB) instead of going back, so resident memory tells nothing there;
+    // its own leak check at exit stands in for this one.
+    if (!BuiltWithAddressSanitizer) {
+        EXPECT_LT(lastKb - firstKb, 2048);
+    }
 }
 
 }  // namespace
