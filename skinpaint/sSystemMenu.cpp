@@ -127,7 +127,9 @@ void TsSystemMenu::BuildItems() {
     for (const auto& [id, text] : FBuiltEntries) {
         vcl::TMenuItem* item = AddItem(Items(), "", "");
         SetCaptionFrom(*item, text);
-        item->OnClick = [this, id](vcl::TObject*) { ui::PostMessage(FForm.Handle(), ui::WM_SYSCOMMAND, id, 0); };
+        item->OnClick = [this, command = id](vcl::TObject*) {
+            ui::PostMessage(FForm.Handle(), ui::WM_SYSCOMMAND, command, 0);
+        };
     }
     if (!FBuiltEntries.empty()) AddItem(Items(), "", "-");
     command("acIC", ui::SC_CLOSE, "Close", [this] { SendCommand(ui::SC_CLOSE); });
