@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "GlowTestKit.h"
+#include "InternalSkinManager.h"
 #include "PaintTestKit.h"
 #include "gfx/TRegion.h"
 #include "skin/sFadeSwitch.h"
@@ -38,22 +39,22 @@ using namespace skinpaint;
 
 namespace {
 
-struct TFormSpec {
+struct TFormShape {
     vcl::TFormBorderStyle Style;
     vcl::TBorderIcons Icons;
     int ClientWidth, ClientHeight;
     const char* Caption;
 };
 
-const TFormSpec MainLike{vcl::bsSingle, vcl::biSystemMenu | vcl::biMinimize, 372, 250, "Kestrune YouTube Converter 2.8"};
-const TFormSpec ProgressLike{vcl::bsDialog, vcl::biSystemMenu, 300, 120, "Downloading video"};
+const TFormShape MainLike{vcl::bsSingle, vcl::biSystemMenu | vcl::biMinimize, 372, 250, "Kestrune YouTube Converter 2.8"};
+const TFormShape ProgressLike{vcl::bsDialog, vcl::biSystemMenu, 300, 120, "Downloading video"};
 
 class SkinProvider : public ::testing::Test {
 protected:
     void SetUp() override {
         ui::headless::Reset(800, 600);
         vcl::Application->ClearTerminated();
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         // Buttons change their look in the frame itself, not by layered fades.
         Manager->Effects().SetAllowGlowing(false);
     }
@@ -65,21 +66,21 @@ protected:
     // Made from a stored layout, as the program's windows are.
     // With a log, the form's own procedure (the one the provider passes
     // messages on to) records each message it gets.
-    TsSkinProvider& Make(const TFormSpec& spec, int left = 40, int top = 40, std::vector<ui::UINT>* log = nullptr) {
+    TsSkinProvider& Make(const TFormShape& shape, int left = 40, int top = 40, std::vector<ui::UINT>* log = nullptr) {
         static const char* const styles[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                                              "bsSizeToolWin"};
         std::string icons;
         for (const auto& [name, bit] : {std::pair{"biSystemMenu", vcl::biSystemMenu}, {"biMinimize", vcl::biMinimize},
                                         {"biMaximize", vcl::biMaximize}, {"biHelp", vcl::biHelp}})
-            if (spec.Icons & bit) icons += std::string(icons.empty() ? "" : ", ") + name;
+            if (shape.Icons & bit) icons += std::string(icons.empty() ? "" : ", ") + name;
         const std::string layout = "object Form1: TForm\n"
                                    "  Left = " + std::to_string(left) + "\n"
                                    "  Top = " + std::to_string(top) + "\n"
-                                   "  BorderStyle = " + styles[spec.Style] + "\n"
+                                   "  BorderStyle = " + styles[shape.Style] + "\n"
                                    "  BorderIcons = [" + icons + "]\n"
-                                   "  Caption = '" + spec.Caption + "'\n"
-                                   "  ClientWidth = " + std::to_string(spec.ClientWidth) + "\n"
-                                   "  ClientHeight = " + std::to_string(spec.ClientHeight) + "\n"
+                                   "  Caption = '" + shape.Caption + "'\n"
+                                   "  ClientWidth = " + std::to_string(shape.ClientWidth) + "\n"
+                                   "  ClientHeight = " + std::to_string(shape.ClientHeight) + "\n"
                                    "  object sSkinProvider1: TsSkinProvider\n"
                                    "    SkinData.SkinSection = 'FORM'\n"
                                    "  end\n"
@@ -622,8 +623,8 @@ TEST_F(SkinProvider, CaptionFollowsItsAlignment) {
 // KESTRUNE_UPDATE_GOLDEN=1 records them anew.
 TEST_F(SkinProvider, WindowsLookAsRecorded) {
     std::vector<gfx::TBitmap> shots;
-    for (const TFormSpec* spec : {&MainLike, &ProgressLike}) {
-        TsSkinProvider& p = Make(*spec);
+    for (const TFormShape* shape : {&MainLike, &ProgressLike}) {
+        TsSkinProvider& p = Make(*shape);
         const ui::HWND window = p.Form()->Handle();
         ASSERT_TRUE(p.DrawnActive());
         shots.push_back(ui::headless::WindowImage(window));
