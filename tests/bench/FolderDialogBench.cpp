@@ -12,9 +12,9 @@
 #include <string>
 
 #include "BenchTiming.h"
+#include "InternalSkinManager.h"
 #include "controls/sPathDialog.h"
 #include "controls/sShellTreeView.h"
-#include "resources/InternalSkin.h"
 #include "skin/sSkinManager.h"
 #include "ui/Headless.h"
 #include "vcl/TApplication.h"
@@ -42,11 +42,7 @@ int main() {
     for (int i = 0; i < 2000; ++i) fs::create_directories(folder + "/Clip " + std::to_string(i));
 
     ui::headless::Reset(800, 600);
-    auto* manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    manager->SetSkinName(std::string(resources::InternalSkinName));
+    auto* manager = skinkit::InternalSkinManager();
 
     int shown = 0;
     const auto [dialog, listing] = bench::BestTimes(

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "BenchTiming.h"
-#include "resources/InternalSkin.h"
+#include "InternalSkinManager.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sSkinProvider.h"
@@ -37,11 +37,7 @@ end
 
 int main() {
     ui::headless::Reset(800, 600);
-    auto* manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    manager->SetSkinName(std::string(resources::InternalSkinName));
+    auto* manager = skinkit::InternalSkinManager();
 
     auto* form = new vcl::TForm(vcl::Application);
     form->ReadLayout(Layout);

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "BenchTiming.h"
-#include "resources/InternalSkin.h"
+#include "InternalSkinManager.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/acGlowEffect.h"
 #include "ui/DefWindowProc.h"
@@ -25,11 +25,7 @@
 
 int main() {
     ui::headless::Reset(640, 480);
-    auto* manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    manager->SetSkinName(std::string(resources::InternalSkinName));
+    auto* manager = skinkit::InternalSkinManager();
     const int entry = manager->FindMaskExact("BUTTON", "GLOW0");
     if (entry < 0) {
         std::printf("the internal skin has no BUTTON glow\n");

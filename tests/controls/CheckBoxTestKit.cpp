@@ -1,6 +1,6 @@
 #include "CheckBoxTestKit.h"
 
-#include "resources/InternalSkin.h"
+#include "InternalSkinManager.h"
 #include "skin/sFadeSwitch.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sColorOps.h"
@@ -15,11 +15,7 @@ void SkinnedDesktop::SetUp() {
     ui::headless::Reset(800, 600);
     vcl::Application->ClearTerminated();
     skin::SetFadingSwitchedOff(false);
-    Manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = Manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    Manager->SetSkinName(std::string(resources::InternalSkinName));
+    Manager = skinkit::InternalSkinManager();
     ASSERT_TRUE(Manager->Active());
     // The provider's class is known to layouts once its code is linked in.
     (void)skinpaint::TsSkinProvider::StaticClass();

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "GoldenPicture.h"
-#include "resources/InternalSkin.h"
+#include "InternalSkinManager.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sColorOps.h"
 #include "skinpaint/sSkinProvider.h"
@@ -92,11 +92,7 @@ TEditForm::TEditForm() : vcl::TForm(vcl::Application) {
 void SkinnedForm::SetUp() {
     ui::headless::Reset(800, 600);
     vcl::Application->ClearTerminated();
-    Manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = Manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    Manager->SetSkinName(std::string(resources::InternalSkinName));
+    Manager = skinkit::InternalSkinManager();
     Form = new TEditForm;
     Form->SetBounds(40, 40, Form->Width(), Form->Height());
     Form->Show();

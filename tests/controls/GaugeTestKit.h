@@ -3,9 +3,9 @@
 // with the internal skin, made from a stored layout as the program makes them.
 #include <string>
 
+#include "InternalSkinManager.h"
 #include "controls/sControlArt.h"
 #include "controls/sGauge.h"
-#include "resources/InternalSkin.h"
 #include "skin/sSkinManager.h"
 #include "skin/sStoredSkins.h"
 #include "skinpaint/sBlockCopy.h"
@@ -79,11 +79,7 @@ public:
         (void)controls::TsGauge::StaticClass();
         (void)skinpaint::TsSkinProvider::StaticClass();
         controls::RegisterControlArt();
-        Manager = new skin::TsSkinManager(vcl::Application);
-        skin::TsStoredSkin& stored = Manager->InternalSkins().Add();
-        stored.SetName(std::string(resources::InternalSkinName));
-        stored.SetData(resources::InternalSkinPackage());
-        Manager->SetSkinName(std::string(resources::InternalSkinName));
+        Manager = skinkit::InternalSkinManager();
         Form = new TGaugeForm(layout);
         Form->SetBounds(100, 100, Form->Width(), Form->Height());
         Form->Show();

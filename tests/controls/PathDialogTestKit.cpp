@@ -7,8 +7,8 @@
 #include <fstream>
 #include <memory>
 
+#include "InternalSkinManager.h"
 #include "controls/sShellTreeView.h"
-#include "resources/InternalSkin.h"
 #include "ui/Headless.h"
 #include "ui/Keys.h"
 #include "vcl/TApplication.h"
@@ -97,11 +97,7 @@ void TFolderForm::sDirectoryEdit1Change(vcl::TObject*) {
 void FolderPicker::SetUp() {
     ui::headless::Reset(800, 600);
     vcl::Application->ClearTerminated();
-    Manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = Manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    Manager->SetSkinName(std::string(resources::InternalSkinName));
+    Manager = skinkit::InternalSkinManager();
     Form = new TFolderForm;
     Form->SetBounds(40, 40, Form->Width(), Form->Height());
     Form->Show();

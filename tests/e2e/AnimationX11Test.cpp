@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "GlowTestKit.h"
+#include "InternalSkinManager.h"
 #include "PumpUntil.h"
 #include "TTestProcess.h"
 #include "TXvfbDisplay.h"
@@ -52,7 +53,7 @@ protected:
         setenv("DISPLAY", Display->Name().c_str(), 1);
         ASSERT_TRUE(ui::TWindowSystem::Get().SetBackend(ui::MakeBackend("x11")));
         skinpaint::InstallSkinEngine();
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         Manager->Effects().SetAllowGlowing(false);
         Backdrop = glowtest::Backdrop(BackdropColor, {0, 0, 800, 600});
         ASSERT_TRUE(PumpUntil([this] {

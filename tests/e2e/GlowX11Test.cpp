@@ -11,6 +11,7 @@
 #include <string>
 
 #include "GlowTestKit.h"
+#include "InternalSkinManager.h"
 #include "PumpUntil.h"
 #include "TTestProcess.h"
 #include "TXvfbDisplay.h"
@@ -40,7 +41,7 @@ protected:
         Display = std::make_unique<TXvfbDisplay>();
         setenv("DISPLAY", Display->Name().c_str(), 1);
         ASSERT_TRUE(ui::TWindowSystem::Get().SetBackend(ui::MakeBackend("x11")));
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         Backdrop = glowtest::Backdrop(BackdropColor, {100, 100, 400, 300});
         ASSERT_TRUE(Backdrop);
         ASSERT_TRUE(PumpUntil([this] {

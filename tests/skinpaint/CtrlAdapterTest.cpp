@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "GlowTestKit.h"
+#include "GoldenPicture.h"
+#include "InternalSkinManager.h"
 #include "PaintTestKit.h"
 #include "gfx/Colors.h"
 #include "skin/sSkinBroadcast.h"
@@ -21,7 +23,6 @@
 #include "skinpaint/acGlowEffect.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sSkinProvider.h"
-#include "GoldenPicture.h"
 #include "ui/Headless.h"
 #include "ui/Input.h"
 #include "ui/MessageLoop.h"
@@ -135,7 +136,7 @@ protected:
         ui::headless::SetLayeredAvailable(true);
         InstallGlowHook();
         vcl::Application->ClearTerminated();
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         // Shown at once, without the show animation.
         Manager->AnimEffects().FormShow().SetActive(false);
         ui::headless::MouseMove(630, 470);

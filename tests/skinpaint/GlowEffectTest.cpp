@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GlowTestKit.h"
+#include "InternalSkinManager.h"
 #include "skin/sCommonData.h"
 #include "skin/sGlowHook.h"
 #include "skin/sSkinManager.h"
@@ -91,7 +92,7 @@ protected:
     void SetUp() override {
         ui::headless::Reset(640, 480);
         vcl::Application->ClearTerminated();
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         ButtonSection = Manager->FindSection("BUTTON");
         ASSERT_GE(ButtonSection, 0);
         Backdrop = glowtest::Backdrop(BackdropColor, {0, 0, 640, 480});

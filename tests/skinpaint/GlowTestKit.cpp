@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "resources/InternalSkin.h"
 #include "ui/DefWindowProc.h"
 #include "ui/Paint.h"
 #include "ui/Styles.h"
@@ -30,15 +29,6 @@ ui::LRESULT BackdropProc(ui::HWND hwnd, ui::UINT msg, ui::WPARAM wParam, ui::LPA
 }
 
 }  // namespace
-
-skin::TsSkinManager* InternalSkinManager() {
-    auto* manager = new skin::TsSkinManager(vcl::Application);
-    skin::TsStoredSkin& item = manager->InternalSkins().Add();
-    item.SetName(std::string(resources::InternalSkinName));
-    item.SetData(resources::InternalSkinPackage());
-    manager->SetSkinName(std::string(resources::InternalSkinName));
-    return manager;
-}
 
 int& Presses() {
     static int presses = 0;

@@ -10,8 +10,6 @@
 
 namespace glowtest {
 
-// A manager owned by the application with the internal skin applied.
-skin::TsSkinManager* InternalSkinManager();
 
 // A shown top-level window filled with `color`; each left press on it adds
 // one to Presses().

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GlowTestKit.h"
+#include "InternalSkinManager.h"
 #include "PaintTestKit.h"
 #include "gfx/ImageCodecs.h"
 #include "gfx/TCanvas.h"
@@ -73,7 +74,7 @@ protected:
         Help = static_cast<vcl::TPopupMenu*>(Form->FindComponent("PopupMenu1"));
         // Applying the skin hooks the menus that exist, as in the program,
         // whose manager is read with the main window's layout.
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         Manager->Effects().SetAllowGlowing(false);
         // Keys go to the active window, whose menu then takes them.
         Form->Show();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "GlowTestKit.h"
+#include "InternalSkinManager.h"
 #include "gfx/ImageCodecs.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/acHideTimer.h"
@@ -49,7 +50,7 @@ protected:
     void SetUp() override {
         ui::headless::Reset(800, 600);
         vcl::Application->ClearTerminated();
-        Manager = glowtest::InternalSkinManager();
+        Manager = skinkit::InternalSkinManager();
         Manager->Effects().SetAllowGlowing(false);
         InstallWindowAnimations();
         Backdrop = glowtest::Backdrop(gfx::TColor(0xC04020), {0, 0, 800, 600});
