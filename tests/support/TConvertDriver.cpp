@@ -172,6 +172,11 @@ std::vector<pid_t> TConvertDriver::Leftovers() const {
     return found;
 }
 
+std::vector<pid_t> TConvertDriver::LeftoversAfter(double seconds) const {
+    for (const double end = Now() + seconds;; std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+        if (auto found = Leftovers(); found.empty() || Now() > end) return found;
+}
+
 bool TConvertDriver::LockIsFree() const {
     const std::string path = RuntimeFolder + "kestrune_youtube_converter.lock";
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

@@ -47,6 +47,10 @@ public:
     // Processes other than the driver whose command line names one of our
     // folders: the encoder and what it started.
     std::vector<pid_t> Leftovers() const;
+    // The same after giving killed processes up to `seconds` to go: a kill
+    // is delivered when the killed process next runs, which on a loaded
+    // machine is not at once.
+    std::vector<pid_t> LeftoversAfter(double seconds) const;
     // Whether another instance could start now.
     bool LockIsFree() const;
     // What the working folder holds, by name.
