@@ -106,6 +106,13 @@ void MakeSkinBitmap(gfx::TBitmap& bitmap) {
     bitmap.SetTransparentColor(gfx::clFuchsia);
 }
 
+std::optional<gfx::TBitmap> TsSkinImageSource::SkinImage(std::string_view reference, double version) const {
+    std::string buffer;
+    const std::string_view bytes = ImageBytes(reference, buffer);
+    if (bytes.empty()) return std::nullopt;
+    return DecodeSkinImage(bytes, version);
+}
+
 gfx::TBitmap DecodeSkinImage(std::string_view bytes, double version) {
     if (!bytes.starts_with(PngSignature)) {
         gfx::TBitmap bitmap = gfx::ReadImage(bytes);

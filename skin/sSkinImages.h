@@ -2,6 +2,7 @@
 // Where the pictures of a skin come from, and how a picture becomes a 32-bit
 // skin image: pixels of the key colour 0xFF00FF get alpha 0 and every other
 // pixel alpha 255, except in PNG images that bring an alpha of their own.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ public:
     // text writes it); empty when there is none. The bytes may live in
     // `buffer`, which the caller keeps while it uses them.
     virtual std::string_view ImageBytes(std::string_view reference, std::string& buffer) const = 0;
+    // The picture as a skin image (DecodeSkinImage of its bytes), or nothing
+    // when there is no such picture. A source that serves many loads of the
+    // same pictures may keep what it decoded.
+    virtual std::optional<gfx::TBitmap> SkinImage(std::string_view reference, double version) const;
 };
 
 // The image members of an unpacked package, found by their upper-cased names.

@@ -43,8 +43,7 @@ public:
         : FTables(tables), FImages(images), FVersion(version) {}
 
     void LoadMaster(const std::string& name) {
-        const std::string_view bytes = Bytes(name);
-        if (!bytes.empty()) FTables.MasterImage = DecodeSkinImage(bytes, FVersion);
+        if (auto image = Image(name)) FTables.MasterImage = std::move(*image);
     }
 
     void Add(TsImageReference reference, const std::string& section, const std::string& key) {
@@ -85,6 +84,10 @@ private:
         return FImages ? FImages->ImageBytes(reference, FBuffer) : std::string_view();
     }
 
+    std::optional<gfx::TBitmap> Image(std::string_view reference) const {
+        return FImages ? FImages->SkinImage(reference, FVersion) : std::nullopt;
+    }
+
     void Append(TsMaskData entry) {
         entry.Owner = &FTables;
         FTables.Masks.push_back(std::move(entry));
@@ -99,10 +102,9 @@ private:
 
     // A missing picture, or one without width, gives no entry.
     void AddOwnEntry(TsImageReference& reference, std::string section, std::string key) {
-        const std::string_view bytes = Bytes(reference.FileName);
-        if (bytes.empty()) return;
-        auto image = std::make_unique<gfx::TBitmap>(DecodeSkinImage(bytes, FVersion));
-        if (image->Width() == 0) return;
+        auto decoded = Image(reference.FileName);
+        if (!decoded || decoded->Width() == 0) return;
+        auto image = std::make_unique<gfx::TBitmap>(std::move(*decoded));
         TsMaskData entry = std::move(reference.Entry);
         entry.SourceRect = {0, 0, image->Width(), image->Height()};
         if (reference.DefaultMargins && !SetDefaultMargins(entry)) return;
