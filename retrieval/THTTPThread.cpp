@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "os/FileSystem.h"
 #include "os/THttpClient.h"
 #include "retrieval/HttpOperations.h"
 #include "rtl/Exceptions.h"
@@ -24,6 +25,7 @@ void THTTPThread::Execute() {
         return;
     }
     BytesDone = 0;
+    bool writeFailed = false;
     Synchronize([this] { PublishCount(); });
     {
         const os::THttpSession session(AgentString);
@@ -40,6 +42,7 @@ void THTTPThread::Execute() {
                                  static_cast<long long>(used);
             used = 0;
             if (!written) FailureText = "Cannot write file \"" + FileName + "\".";
+            writeFailed = writeFailed || !written;
             return written;
         };
         size_t delivered = 0;
@@ -55,6 +58,9 @@ void THTTPThread::Execute() {
         if (used > 0) writeOut();
     }
     file.reset();
+    // What reached a full disk is no video anyone can use, and left there it
+    // would keep the disk full until the next job.
+    if (writeFailed) os::DeleteFile(FileName);
     Synchronize([this] { NotifyDone(); });
     Terminate();
 }
