@@ -14,6 +14,11 @@ std::string ConversionFailedText(const std::string& workingFile) {
     return "Error: Cant convert the video file. What was converted is kept as " + workingFile + ".";
 }
 
+std::string ConverterFailedText(uint32_t encoderExitCode) {
+    return "Error: Cant convert the video file. The converter failed with exit code " +
+           std::to_string(encoderExitCode) + " and made no file.";
+}
+
 std::string DoneText(int64_t bytesDownloaded, int64_t videoSize) {
     if (videoSize <= 0 || bytesDownloaded >= videoSize) return "Done.";
     return "Done. The download broke off after " + std::to_string(bytesDownloaded) + " of " +

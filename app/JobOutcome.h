@@ -25,6 +25,10 @@ bool ConversionFailed(const TConversionEnd& end);
 // The message of a failed conversion; `workingFile` is the encoder's output.
 std::string ConversionFailedText(const std::string& workingFile);
 
+// The message of an encoder that failed without making a file at all, as it
+// does on garbage or on an input it cannot read.
+std::string ConverterFailedText(uint32_t encoderExitCode);
+
 // "Done.", or, when fewer bytes came than the stream announced, the same
 // with how far the download got.
 std::string DoneText(int64_t bytesDownloaded, int64_t videoSize);

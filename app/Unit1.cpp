@@ -461,6 +461,8 @@ std::string TForm1::FinishConversion(const std::string& outputFolder, bool& deli
                                                .VideoDuration = VideoDuration,
                                                .DownloadComplete = BytesDownloaded >= VideoSize});
     if (failed) return app::ConversionFailedText(TempFolder + "temp.avi");
+    if (Converter->ChildExitCode() != 0 && !os::FileExists(TempFolder + "temp.avi"))
+        return app::ConverterFailedText(Converter->ChildExitCode());
     const std::string failure = DeliverVideo(outputFolder);
     if (!failure.empty()) return failure;
     delivered = true;

@@ -163,13 +163,24 @@ TEST_F(TJobTest, EncoderThatFailsOrStopsShortKeepsItsWorkInTheWorkingFolder) {
     }
 }
 
-TEST_F(TJobTest, EncoderWithoutADurationIsNotJudgedByItsEnd) {
-    ::setenv("FAKE_ENCODER_RUN", "0 0 1", 1);
+// An encoder that gave no duration is not judged by how far it got, only by
+// whether it made a file and how it ended.
+TEST_F(TJobTest, EncoderWithoutADurationThatMadeNoFileIsReportedByHowItEnded) {
+    const struct {
+        const char* Run;
+        std::string Message;
+    } cases[] = {
+        {"0 0 1", "Error: Cant convert the video file. The converter failed with exit code 1 and made no file."},
+        {"0 0 0", "Error: Cant move the video file into " + Output + ". The converter made no file."},
+    };
     EncoderPath = FAKE_ENCODER;
-    RunJob(Service().WatchUrl("demo"));
-    ::unsetenv("FAKE_ENCODER_RUN");
-    EXPECT_EQ(Messages,
-              std::vector<std::string>{"Error: Cant move the video file into " + Output + ". The converter made no file."});
+    for (const auto& c : cases) {
+        Messages.clear();
+        ::setenv("FAKE_ENCODER_RUN", c.Run, 1);
+        RunJob(Service().WatchUrl("demo"));
+        ::unsetenv("FAKE_ENCODER_RUN");
+        EXPECT_EQ(Messages, std::vector<std::string>{c.Message}) << c.Run;
+    }
 }
 
 // A working folder on a file system too small for the converted video: the

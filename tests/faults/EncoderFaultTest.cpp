@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(TEncoderFaultTest, EncoderThatFailsOrIsMissingEndsTheJobWithAMessage) {
-    const std::string noFile = "Error: Cant move the video file into " + Driver.OutputFolder + ". The converter made no file.";
+    const std::string noFile = "Error: Cant convert the video file. The converter failed with exit code 1 and made no file.";
     const struct {
         const char* Name;
         const char* Script;  // nullptr: no encoder at all
