@@ -17,6 +17,7 @@
 #include <tuple>
 
 extern const unsigned char FontAliasesConf[];
+extern const unsigned char FontFoldersConf[];
 
 namespace gfx {
 
@@ -44,8 +45,34 @@ struct TFaceFile {
     double WidthScale = 1.0;  // from the alias file's matrix
 };
 
-// One FreeType library and one fontconfig configuration (the system's plus our
-// aliases) for the whole program.
+bool HasFamily(FcConfig* config, const char* family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* found = FcFontList(config, pattern, objects);
+    const bool has = found && found->nfont > 0;
+    if (found) FcFontSetDestroy(found);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return has;
+}
+
+// The installed fonts' folders with our aliases; the system's whole
+// configuration with them only on a machine whose DejaVu lies elsewhere.
+FcConfig* LoadFontConfig() {
+    if (FcConfig* config = FcConfigCreate()) {
+        if (FcConfigParseAndLoadFromMemory(config, FontFoldersConf, FcTrue) &&
+            FcConfigParseAndLoadFromMemory(config, FontAliasesConf, FcTrue) && FcConfigBuildFonts(config) &&
+            HasFamily(config, "DejaVu Sans"))
+            return config;
+        FcConfigDestroy(config);
+    }
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config) FcConfigParseAndLoadFromMemory(config, FontAliasesConf, FcTrue);
+    return config;
+}
+
+// One FreeType library and one fontconfig configuration for the whole program.
 class TFontSystem {
 public:
     static TFontSystem& Get() {
@@ -103,10 +130,7 @@ private:
         // as Windows does, so that stems land on whole pixels and stay crisp.
         FT_UInt classic = TT_INTERPRETER_VERSION_35;
         if (FLibrary) FT_Property_Set(FLibrary, "truetype", "interpreter-version", &classic);
-        // The system's configuration finds the installed fonts; our aliases,
-        // loaded last, decide which of them the windows' face names get.
-        FConfig = FcInitLoadConfigAndFonts();
-        if (FConfig) FcConfigParseAndLoadFromMemory(FConfig, FontAliasesConf, FcTrue);
+        FConfig = LoadFontConfig();
     }
     ~TFontSystem() {
         FInstances.clear();
