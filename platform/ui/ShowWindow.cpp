@@ -113,10 +113,12 @@ bool ShowWindow(HWND hwnd, int cmd) {
         if (!(w = Win(hwnd))) return wasVisible;
     }
     const bool stateChanged = (w->Style & (WS_MINIMIZE | WS_MAXIMIZE)) != stateBefore;
-    if (w->TopLevel() && stateChanged) Sys().Backend().Changed(*w, wcState);
     const bool wasActive = Sys().Active == hwnd;
     SetWindowPos(hwnd, HWND_TOP, rect.Left, rect.Top, rect.Width(), rect.Height(), swp);
     if (!(w = Win(hwnd))) return wasVisible;
+    // Told once the window has its new place: a restored window told earlier
+    // would be put on the screen with the icon's size.
+    if (w->TopLevel() && stateChanged) Sys().Backend().Changed(*w, wcState);
     if (wasActive && (!show || (w->Style & WS_MINIMIZE))) ActivateOtherWindow(hwnd);
     if (!show) FocusLeaving(hwnd);
     if (!(w = Win(hwnd))) return wasVisible;

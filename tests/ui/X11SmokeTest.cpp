@@ -127,6 +127,32 @@ protected:
         }
     }
 
+    // A red popup window at 100,80 of 200 by 150 pixels.
+    static HWND RedWindow() {
+        TWndClass wc;
+        wc.ClassName = "RedWindow";
+        wc.WndProc = RedProc;
+        RegisterClass(wc);
+        return CreateWindowEx(0, "RedWindow", "Smoke", WS_POPUP, 100, 80, 200, 150, nullptr, 0);
+    }
+    static bool Painted(HWND w) {
+        TRect update;
+        return IsWindowVisible(w) && !GetUpdateRect(w, update, false);
+    }
+    // The whole screen as ImageMagick's import takes it; empty when it failed.
+    static gfx::TBitmap Screenshot(const std::string& name) {
+        const std::string shot = ::testing::TempDir() + name;
+        if (RunProgram({"import", "-window", "root", shot}) != 0) return {};
+        std::ifstream in(shot, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return bytes.empty() ? gfx::TBitmap() : gfx::ReadPng(bytes);
+    }
+    static gfx::TColor Pixel(gfx::TBitmap& screen, int x, int y) {
+        gfx::TBitmap copy(1, 1);
+        copy.Canvas().BitBlt(0, 0, 1, 1, screen.Canvas(), x, y);
+        return copy.Canvas().Pixels(0, 0);
+    }
+
     int FDisplay = 0;
     pid_t FServer = -1;
 };
@@ -134,22 +160,13 @@ protected:
 TEST_F(X11Smoke, WindowWithRegionTakesClickAndKeyAndShowsOnScreen) {
     EXPECT_STREQ(TWindowSystem::Get().Backend().Name(), "x11");
     EXPECT_FALSE(LayeredWindowsAvailable());  // no compositing manager on a bare Xvfb
-    TWndClass wc;
-    wc.ClassName = "RedWindow";
-    wc.WndProc = RedProc;
-    ASSERT_TRUE(RegisterClass(wc));
-    const HWND w = CreateWindowEx(0, "RedWindow", "Smoke", WS_POPUP, 100, 80, 200, 150, nullptr, 0);
+    const HWND w = RedWindow();
     ASSERT_TRUE(w);
     gfx::TRegion shape(TRect{0, 0, 200, 150});
     shape.Combine(shape, gfx::TRegion(TRect{50, 50, 100, 100}), gfx::RGN_DIFF);
     SetWindowRgn(w, &shape, false);
     ShowWindow(w, SW_SHOW);
-    bool painted = false;
-    ASSERT_TRUE(PumpUntil([&] {
-        TRect update;
-        painted = IsWindowVisible(w) && !GetUpdateRect(w, update, false);
-        return painted;
-    }));
+    ASSERT_TRUE(PumpUntil([&] { return Painted(w); }));
 
     gMessages.clear();
     ASSERT_EQ(RunProgram({"xdotool", "mousemove", "--sync", "120", "100", "click", "1"}), 0);
@@ -162,21 +179,28 @@ TEST_F(X11Smoke, WindowWithRegionTakesClickAndKeyAndShowsOnScreen) {
     EXPECT_TRUE(PumpUntil([] { return gMessages.size() >= 3; }));
     EXPECT_EQ(gMessages, (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, UINT('a')}));
 
-    const std::string shot = ::testing::TempDir() + "x11_smoke.png";
-    ASSERT_EQ(RunProgram({"import", "-window", "root", shot}), 0);
-    std::ifstream in(shot, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ASSERT_FALSE(bytes.empty());
-    const gfx::TBitmap screen = gfx::ReadPng(bytes);
+    gfx::TBitmap screen = Screenshot("x11_smoke.png");
     ASSERT_EQ(screen.Width(), 640);
-    auto rgb = [&](int x, int y) {
-        gfx::TBitmap copy(1, 1);
-        copy.Canvas().BitBlt(0, 0, 1, 1, const_cast<gfx::TBitmap&>(screen).Canvas(), x, y);
-        return copy.Canvas().Pixels(0, 0);
-    };
-    EXPECT_EQ(rgb(110, 90), gfx::clRed);      // the window
-    EXPECT_EQ(rgb(175, 155), gfx::clBlack);   // the hole its region cuts shows the root
-    EXPECT_EQ(rgb(50, 50), gfx::clBlack);     // beside the window
+    EXPECT_EQ(Pixel(screen, 110, 90), gfx::clRed);     // the window
+    EXPECT_EQ(Pixel(screen, 175, 155), gfx::clBlack);  // the hole its region cuts shows the root
+    EXPECT_EQ(Pixel(screen, 50, 50), gfx::clBlack);    // beside the window
+}
+
+// Without a window manager nobody iconifies the window; what matters is that
+// it comes back at its own size, not the icon's.
+TEST_F(X11Smoke, MinimisedAndRestoredWindowComesBackWhole) {
+    const HWND w = RedWindow();
+    ShowWindow(w, SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Painted(w); }));
+    ShowWindow(w, SW_MINIMIZE);
+    PumpUntil([] { return false; }, 300);
+    ShowWindow(w, SW_RESTORE);
+    ASSERT_TRUE(PumpUntil([&] { return Painted(w); }));
+    PumpUntil([] { return false; }, 300);  // the server's notices of the moves
+    EXPECT_EQ(GetWindowRect(w), (TRect{100, 80, 300, 230}));
+    gfx::TBitmap screen = Screenshot("x11_restored.png");
+    ASSERT_EQ(screen.Width(), 640);
+    EXPECT_EQ(Pixel(screen, 295, 225), gfx::clRed);  // its far corner
 }
 
 TEST_F(X11Smoke, ClipboardTextReachesAnotherClient) {

@@ -293,9 +293,10 @@ void TX11Backend::ApplyVisibility(TWindow& w, TNative& n) {
         n.Iconic = false;
         ApplyHints(w, n);
         XMapWindow(FDisplay, n.Xid);
-        XMoveResizeWindow(FDisplay, n.Xid, w.Rect.Left, w.Rect.Top, unsigned(std::max(w.Rect.Width(), 1)),
-                          unsigned(std::max(w.Rect.Height(), 1)));
-        n.Placed = w.Rect;
+        // Placed again, since a window manager may have moved it while it was
+        // away; through Place, so that its notice is known as ours.
+        n.Placed = {};
+        Place(w, n);
         Restacked();
     } else {
         XWithdrawWindow(FDisplay, n.Xid, FScreen);
