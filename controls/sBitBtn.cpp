@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "controls/sParentPicture.h"
+#include "controls/sParentUpdated.h"
 #include "controls/sSpeedButton.h"
 #include "skin/sControlKinds.h"
 #include "skin/sGlowHook.h"

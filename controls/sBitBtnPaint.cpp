@@ -5,7 +5,7 @@
 #include "controls/sBitBtn.h"
 #include "controls/sButtonGlyph.h"
 #include "controls/sFocusFrame.h"
-#include "controls/sParentPicture.h"
+#include "skinpaint/sParentBackground.h"
 #include "skin/sSkinBroadcast.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sEntryLookup.h"
@@ -73,7 +73,7 @@ void TsBitBtn::ComposePicture() {
     gfx::TBitmap& picture = *FSkinData.CachePicture;
     if (picture.Empty()) return;
     picture.Canvas().Font = Font().Handle();
-    const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
+    const skinpaint::ParentBackground behind = skinpaint::ParentBackgroundOf(FSkinData);
     const int state = std::min(PaintState(), std::max(FSkinData.Section().States - 1, 0));
     const gfx::TRect all{0, 0, Width(), Height()};
     const skin::TsSkinManager* manager = FSkinData.UsedManager();

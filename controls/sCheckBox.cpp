@@ -1,6 +1,6 @@
 #include "controls/sCheckBox.h"
 
-#include "controls/sParentPicture.h"
+#include "controls/sParentUpdated.h"
 #include "skin/sControlKinds.h"
 #include "ui/Keys.h"
 #include "vcl/TClassBuilder.h"

@@ -3,7 +3,7 @@
 
 #include "controls/sCheckBox.h"
 #include "controls/sFocusFrame.h"
-#include "controls/sParentPicture.h"
+#include "skinpaint/sParentBackground.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sBlendOps.h"
 #include "skinpaint/sControlCorners.h"
@@ -161,7 +161,7 @@ void TsCheckBox::ComposePicture() {
     if (cache.Empty()) return;
     gfx::TCanvas& canvas = cache.Canvas();
     canvas.Font = Font().Handle();
-    const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
+    const skinpaint::ParentBackground behind = skinpaint::ParentBackgroundOf(FSkinData);
     const bool active = Active();
     skinpaint::PaintControlItem(FSkinData, behind, true, cache, {0, 0}, {0, 0, Width(), Height()}, active ? 1 : 0);
 

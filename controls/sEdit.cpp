@@ -98,10 +98,7 @@ void TsEdit::ComposePicture() {
     gfx::TBitmap& cache = *FSkinData.CachePicture;
     if (cache.Width() == 0 || cache.Height() == 0) return;
     const int s = FSkinData.IsHot() ? 1 : 0;
-    skin::BackgroundRequest request;
-    FSkinData.GetParentBackground(request);
-    skinpaint::ParentBackground behind = skinpaint::BackgroundFromRequest(request);
-    if (behind.Ready) behind = skinpaint::MovedBy(behind, {Left(), Top()});
+    const skinpaint::ParentBackground behind = skinpaint::ParentBackgroundOf(FSkinData);
 
     const vcl::TRect whole{0, 0, Width(), Height()};
     if (BorderStyle() == vcl::bsSingleBorder)

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "controls/sGaugeLight.h"
+#include "controls/sParentUpdated.h"
 #include "rtl/IntConvert.h"
 #include "skin/sControlKinds.h"
 #include "skin/sSkinCommands.h"
@@ -18,8 +19,6 @@ namespace controls {
 
 namespace {
 
-// The parent's update has ended: paint what was put off meanwhile.
-constexpr uint16_t SKC_PARENT_UPDATED = 6;
 constexpr unsigned LightTickMs = 22;
 constexpr int SweepPeriodMs = 2222;
 

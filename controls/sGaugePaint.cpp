@@ -50,10 +50,7 @@ void TsGauge::Paint() {
 void TsGauge::ComposePicture() {
     FCommonData.SizeCachePicture();
     gfx::TBitmap& cache = *FCommonData.CachePicture;
-    BackgroundRequest request;
-    FCommonData.GetParentBackground(request);
-    ParentBackground behind = BackgroundFromRequest(request);
-    if (behind.Ready) behind.X += Left(), behind.Y += Top();
+    const ParentBackground behind = ParentBackgroundOf(FCommonData);
 
     const gfx::TRect whole{0, 0, Width(), Height()};
     const bool frameOnTop = FCommonData.Section().ReservedBoolean && IsBar(Kind());

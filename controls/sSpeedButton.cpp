@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/sParentPicture.h"
+#include "controls/sParentUpdated.h"
 
 #include "skin/sControlKinds.h"
 #include "skin/sPopupMenuHook.h"

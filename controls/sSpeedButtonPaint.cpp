@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "controls/sButtonGlyph.h"
-#include "controls/sParentPicture.h"
+#include "skinpaint/sParentBackground.h"
 #include "controls/sSpeedButton.h"
 #include "skin/sSkinManager.h"
 #include "skinpaint/sAnimTimer.h"
@@ -170,7 +170,7 @@ void TsSpeedButton::ComposePicture() {
     FSkinData.SizeCachePicture();
     gfx::TBitmap& picture = *FSkinData.CachePicture;
     picture.Canvas().Font = Font().Handle();
-    const skinpaint::ParentBackground behind = ParentPicture(FSkinData);
+    const skinpaint::ParentBackground behind = skinpaint::ParentBackgroundOf(FSkinData);
     if (behind.Ready && behind.Bitmap->Width() == 0) return;
     const int state = PaintState();
     const gfx::TRect all{0, 0, Width() - ArrowWidth(), Height()};

@@ -25,7 +25,6 @@ void THTTPThread::Execute() {
         return;
     }
     BytesDone = 0;
-    bool writeFailed = false;
     Synchronize([this] { PublishCount(); });
     {
         const os::THttpSession session(AgentString);
@@ -42,7 +41,6 @@ void THTTPThread::Execute() {
                                  static_cast<long long>(used);
             used = 0;
             if (!written) FailureText = "Cannot write file \"" + FileName + "\".";
-            writeFailed = writeFailed || !written;
             return written;
         };
         size_t delivered = 0;
@@ -58,9 +56,10 @@ void THTTPThread::Execute() {
         if (used > 0) writeOut();
     }
     file.reset();
-    // What reached a full disk is no video anyone can use, and left there it
-    // would keep the disk full until the next job.
-    if (writeFailed) os::DeleteFile(FileName);
+    // A failure here is a write that failed: what reached a full disk is no
+    // video anyone can use, and left there it would keep the disk full until
+    // the next job.
+    if (!FailureText.empty()) os::DeleteFile(FileName);
     Synchronize([this] { NotifyDone(); });
     Terminate();
 }

@@ -80,11 +80,7 @@ void TacBtnWnd::ComposePicture() {
     data.CachePicture->SetSize(bounds.Width(), bounds.Height());
     gfx::TBitmap& picture = *data.CachePicture;
     if (picture.Empty()) return;
-    skin::BackgroundRequest request;
-    request.ClipRect = bounds;
-    data.GetParentBackground(request);
-    ParentBackground behind = BackgroundFromRequest(request);
-    if (behind.Ready) behind = MovedBy(behind, {bounds.Left, bounds.Top});
+    const ParentBackground behind = ParentBackgroundOf(data);
     const int state = State();
     PaintControlItem(data, behind, true, picture, {0, 0}, {0, 0, picture.Width(), picture.Height()}, state);
     PaintText(picture, state);

@@ -16,11 +16,8 @@ void RepaintControlCorners(const skin::TsCommonData& data, int state) {
     const skin::TsMaskData* entry = ValidEntry(*manager, data.FrameIndex);
     if (!entry || entry->CornerTransparency == 0 || !Is32(*data.CachePicture)) return;
 
-    BackgroundRequest request;
-    data.GetParentBackground(request);
-    ParentBackground behind = BackgroundFromRequest(request);
+    const ParentBackground behind = ParentBackgroundOf(data);
     const gfx::TRect bounds = data.HostControl->BoundsRect();
-    if (behind.Ready) behind.X += bounds.Left, behind.Y += bounds.Top;
 
     // A whole picture of its own without frames counts as three masked frames.
     const bool wholePicture = entry->Bitmap && entry->StateCount == 0;

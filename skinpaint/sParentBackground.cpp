@@ -1,7 +1,9 @@
 #include "skinpaint/sParentBackground.h"
 
+#include "skin/sCommonData.h"
 #include "skinpaint/sBlockCopy.h"
 #include "skinpaint/sColorOps.h"
+#include "vcl/TControl.h"
 
 namespace skinpaint {
 
@@ -16,6 +18,14 @@ ParentBackground BackgroundFromRequest(const BackgroundRequest& request) {
     if (request.Kind == BackgroundRequest::BitmapKnown && request.Bitmap)
         return BackgroundFromBitmap(*request.Bitmap, request.X, request.Y);
     return {nullptr, request.X, request.Y, gfx::ColorToRGB(request.Color), false};
+}
+
+ParentBackground ParentBackgroundOf(const skin::TsCommonData& data) {
+    BackgroundRequest request;
+    data.GetParentBackground(request);
+    const ParentBackground behind = BackgroundFromRequest(request);
+    if (!behind.Ready || !data.HostControl) return behind;
+    return MovedBy(behind, {data.HostControl->Left(), data.HostControl->Top()});
 }
 
 }  // namespace skinpaint

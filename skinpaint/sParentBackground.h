@@ -10,6 +10,10 @@
 #include "skin/sBackgroundRequest.h"
 #include "skinpaint/sPaintConst.h"
 
+namespace skin {
+class TsCommonData;
+}
+
 namespace skinpaint {
 
 struct ParentBackground {
@@ -56,5 +60,9 @@ void LayBackground(gfx::TBitmap& bitmap, const gfx::TRect& area, const ParentBac
 // An answered request as a background: a bitmap answer is Ready with
 // KEY_COLOR as its colour; any other answer carries the colour as RGB.
 ParentBackground BackgroundFromRequest(const BackgroundRequest& request);
+
+// What lies behind the binding's control, as the painters take it: the
+// parent's picture moved to the control's place, or the parent's colour.
+ParentBackground ParentBackgroundOf(const skin::TsCommonData& data);
 
 }  // namespace skinpaint
